@@ -1,0 +1,30 @@
+#include "KORVELsein.h"
+
+#include "About.h"
+#include "Andmed.h"
+#include "KORVELs.h"
+#include "KoondjLisa.h"
+#include "KorvelsInput.h"
+#include "TulemusedValik.h"
+
+#include <QApplication>
+#include <QFont>
+
+void CreateForms() {
+    InitDecimalCharSet();
+    QApplication::setApplicationName("KORVEL poorbetoonseinte arvutus");
+    QApplication::setApplicationDisplayName("KORVEL poorbetoonseinte arvutus");
+
+    // The layout was drawn for an 11-pixel sans-serif; Liberation Sans has the
+    // same widths, the others are fallbacks.
+    QFont font;
+    font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+
+    MainKORVELseinForm = new TMainKORVELseinForm;
+    AboutBox = new TAboutBox(MainKORVELseinForm);
+    KoondjLisaForm = new TKoondjLisaForm(MainKORVELseinForm);
+    AndmedForm = new TAndmedForm(MainKORVELseinForm);
+    TulemusedValikForm = new TTulemusedValikForm(MainKORVELseinForm);
+}

@@ -1,0 +1,11 @@
+#include "KORVELs.h"
+#include "KORVELsein.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    CreateForms();
+    MainKORVELseinForm->show();
+    return app.exec();
+}

@@ -1,0 +1,171 @@
+// The main window frame: menu, page control, status bar, start-up handlers.
+#include "KORVELs.h"
+
+#include "About.h"
+#include "Widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+
+TMainKORVELseinForm* MainKORVELseinForm = nullptr;
+
+namespace {
+constexpr int ClientWidth = 767;
+constexpr int ClientHeight = 638;
+constexpr int StatusBarHeight = 28;
+} // namespace
+
+TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("MainKORVELseinForm");
+    setWindowTitle("KORVEL poorbetoonseinte arvutus");
+    // Fixed border, system menu and minimise only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    BuildMenu();
+
+    Frame = new QWidget(this);
+    Frame->setObjectName("Frame");
+    Frame->setFixedSize(ClientWidth, ClientHeight - StatusBarHeight);
+    setCentralWidget(Frame);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setFixedHeight(StatusBarHeight);
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+
+    ArvutPageControl = new QTabWidget(Frame);
+    ArvutPageControl->setObjectName("ArvutPageControl");
+    ArvutPageControl->setGeometry(7, 145, 754, 460);
+    auto addPage = [this](const char* name, const QString& caption) {
+        auto* page = new QWidget;
+        page->setObjectName(name);
+        ArvutPageControl->addTab(page, caption);
+        return page;
+    };
+    KandevArvut = addPage("KandevArvut", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
+    KoondjArvut = addPage("KoondjArvut", "Koormamine koondatud jõuga");
+    ToesArvut = addPage("ToesArvut", "Toesõlmed");
+    TulemusedNt = addPage("TulemusedNt", "Tulemused");
+
+    FormCrete();
+
+    BuildPanel();
+    BuildKandevPage();
+    BuildKoondjPage();
+    BuildToesPage();
+    BuildTulemusedPage();
+
+    ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);
+    ArvutPageControl->setCurrentWidget(KandevArvut);
+    lastPage_ = KandevArvut;
+    connect(ArvutPageControl, &QTabWidget::currentChanged, this,
+            &TMainKORVELseinForm::OnCurrentPageChanged);
+
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+TMainKORVELseinForm::~TMainKORVELseinForm() = default;
+
+void TMainKORVELseinForm::BuildMenu() {
+    auto* bar = menuBar();
+    bar->setObjectName("MainMenu");
+    auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+        auto* a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+
+    File1 = bar->addMenu("Failid");
+    File1->setObjectName("File1");
+    Print1 = action(File1, "Print1", "Prindi ...");
+    Print1->setEnabled(false);
+    N1 = File1->addSeparator();
+    N1->setObjectName("N1");
+    Exit1 = action(File1, "Exit1", "Välju");
+
+    AndmedMenu = bar->addMenu("Andmed");
+    AndmedMenu->setObjectName("Andmed");
+    Sisestandmed = action(AndmedMenu, "Sisestandmed", "Sisesta arvutuse andmed ...");
+
+    Arvutused1 = bar->addMenu("Arvutused");
+    Arvutused1->setObjectName("Arvutused1");
+    Kandev = action(Arvutused1, "Kandev", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
+    Koondj = action(Arvutused1, "Koondj", "Koormamine koondatud jõuga");
+    Toes = action(Arvutused1, "Toes", "Toesõlmed");
+
+    Tulemused = bar->addMenu("Tulemused");
+    Tulemused->setObjectName("Tulemused");
+    KuvaTulemused = action(Tulemused, "KuvaTulemused", "Kuva tulemused ...");
+    KuvaTulemused->setEnabled(false);
+
+    Help1 = bar->addMenu("AbiInfo");
+    Help1->setObjectName("Help1");
+    About = action(Help1, "About", "Programmist ...");
+
+    connect(Print1, &QAction::triggered, this, &TMainKORVELseinForm::Print1Click);
+    connect(Exit1, &QAction::triggered, this, &TMainKORVELseinForm::Exit1Click);
+    connect(Sisestandmed, &QAction::triggered, this, &TMainKORVELseinForm::SisestandmedClick);
+    connect(Kandev, &QAction::triggered, this, &TMainKORVELseinForm::KandevClick);
+    connect(Koondj, &QAction::triggered, this, &TMainKORVELseinForm::KoondjClick);
+    connect(Toes, &QAction::triggered, this, &TMainKORVELseinForm::ToesClick);
+    connect(KuvaTulemused, &QAction::triggered, this, &TMainKORVELseinForm::KuvaTulemusedClick);
+    connect(About, &QAction::triggered, this, &TMainKORVELseinForm::AboutClick);
+}
+
+void TMainKORVELseinForm::FormCrete() {
+    ArvutPageControl->setCurrentWidget(KandevArvut);
+    ARVUT = std::make_unique<TArvutused>();
+}
+
+void TMainKORVELseinForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (aboutShown_ || event->spontaneous()) return;
+    aboutShown_ = true;
+    if (const QScreen* s = screen()) {
+        const QRect avail = s->availableGeometry();
+        move(avail.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+    // The About box opens over the window once it is on the screen.
+    QTimer::singleShot(0, this, &TMainKORVELseinForm::FormShow);
+}
+
+void TMainKORVELseinForm::FormShow() { AboutClick(); }
+
+void TMainKORVELseinForm::AboutClick() {
+    if (AboutBox) AboutBox->exec();
+}
+
+void TMainKORVELseinForm::Exit1Click() { close(); }
+
+void TMainKORVELseinForm::KandevClick() { ArvutPageControl->setCurrentWidget(KandevArvut); }
+void TMainKORVELseinForm::KoondjClick() { ArvutPageControl->setCurrentWidget(KoondjArvut); }
+void TMainKORVELseinForm::ToesClick() { ArvutPageControl->setCurrentWidget(ToesArvut); }
+
+void TMainKORVELseinForm::HideResultsTab() {
+    ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);
+}
+
+void TMainKORVELseinForm::ShowResultsTab() {
+    ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), true);
+}
+
+bool TMainKORVELseinForm::ResultsTabVisible() const {
+    return ArvutPageControl->isTabVisible(ArvutPageControl->indexOf(TulemusedNt));
+}
+
+void TMainKORVELseinForm::OnCurrentPageChanged(int index) {
+    QWidget* page = ArvutPageControl->widget(index);
+    if (lastPage_ == TulemusedNt && page != TulemusedNt) TulemusedNtHide();
+    if (page == TulemusedNt && lastPage_ != TulemusedNt) TulemusedNtShow();
+    lastPage_ = page;
+}

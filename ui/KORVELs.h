@@ -1,0 +1,280 @@
+// The main window: the wall and block panel, the three check pages, the
+// results page, the menu and the status bar. Its code is split by page into
+// KORVELs*.cpp files; every control named in the design carries its name as
+// objectName.
+#pragma once
+
+#include "KorvelsArvut.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrintDialog;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+class QTextEdit;
+class QWidget;
+
+// Consequences of an accepted input change, one set per group of inputs.
+enum class InvalidationGroup { A, V, K1, K2, T, S };
+
+class TMainKORVELseinForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainKORVELseinForm(QWidget* parent = nullptr);
+    ~TMainKORVELseinForm() override;
+
+    std::unique_ptr<TArvutused> ARVUT;
+
+    // ---- frame, menu (KORVELs.cpp)
+    QWidget* Frame = nullptr;
+    QTabWidget* ArvutPageControl = nullptr;
+    QWidget* KandevArvut = nullptr;
+    QWidget* KoondjArvut = nullptr;
+    QWidget* ToesArvut = nullptr;
+    QWidget* TulemusedNt = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QMenu* File1 = nullptr;
+    QMenu* AndmedMenu = nullptr; // objectName "Andmed"
+    QMenu* Arvutused1 = nullptr;
+    QMenu* Tulemused = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Sisestandmed = nullptr;
+    QAction* Kandev = nullptr;
+    QAction* Koondj = nullptr;
+    QAction* Toes = nullptr;
+    QAction* KuvaTulemused = nullptr;
+    QAction* About = nullptr;
+
+    void FormCrete();
+    void FormShow();
+    void AboutClick();
+    void Exit1Click();
+    void KandevClick();
+    void KoondjClick();
+    void ToesClick();
+
+    // Results tab: hidden after every input change, shown by the report.
+    void HideResultsTab();
+    void ShowResultsTab();
+    bool ResultsTabVisible() const;
+
+    // ---- input mechanism (KORVELsInputFields.cpp)
+    // Creates the numeric edit named name from the field table: start text,
+    // hint, change, Enter and leave handling.
+    QLineEdit* MakeNumEdit(const char* name, QWidget* parent);
+    // Runs the steps after an accepted change for the group.
+    void Invalidate(InvalidationGroup group);
+    // The common invalidation of the wall and block inputs.
+    void CommonInvalidation() { Invalidate(InvalidationGroup::A); }
+    // Enter moves the focus to the next visible control of the chain.
+    void FocusNextAfter(QWidget* from);
+    // Change handler of every numeric edit.
+    void NumEditChange(QLineEdit* edit);
+    // Leave handler of the eight decimal edits: rewrite with two decimals.
+    void NumEditExit(QLineEdit* edit);
+
+    // ---- wall and block panel (KORVELsPanel.cpp)
+    QGroupBox* SeinGroupBox = nullptr;
+    QGroupBox* PlokkGroupBox = nullptr;
+    QGroupBox* MyyrGroupBox = nullptr;
+    QLabel* tLabel = nullptr;
+    QComboBox* tComboBox = nullptr;
+    QLabel* hLabel = nullptr;
+    QLineEdit* hEdit = nullptr;
+    QLabel* LLabel = nullptr;
+    QLineEdit* LEdit = nullptr;
+    QLineEdit* rooEdit = nullptr;
+    QComboBox* TKComboBox = nullptr;
+    QLabel* TKLabel4 = nullptr;
+    QLabel* ELabel = nullptr;
+    QLabel* fbLabel1 = nullptr;
+    QLabel* fbdLabel1 = nullptr;
+    QLabel* fkLabel1 = nullptr;
+    QLabel* fdLabel1 = nullptr;
+    QLabel* EmLabel1 = nullptr;
+
+    void BuildPanel();
+    void TKComboBoxChange();
+    void SetMJSTValues();
+    // h, L and roo: after storing, the panel's own consequences.
+    void hEditChanged();
+
+    // ---- vertical capacity page (KORVELsKandev.cpp)
+    QGroupBox* KVGroupBox = nullptr;
+    QLabel* KVImage = nullptr;
+    QPushButton* Button1 = nullptr;
+    QGroupBox* ArvKGroupBox = nullptr;
+    QLineEdit* PvldEdit = nullptr;
+    QLineEdit* evlEdit = nullptr;
+    QLineEdit* PydEdit = nullptr;
+    QLineEdit* eyEdit = nullptr;
+    QLineEdit* qtdEdit = nullptr;
+    QGroupBox* LambdahGroupBox = nullptr;
+    QLabel* LhLabel3 = nullptr;
+    QLabel* LhLabel6 = nullptr;
+    QGroupBox* ArvSGroupBox = nullptr;
+    QGroupBox* KTingGroupBox1 = nullptr;
+    QGroupBox* VertKVGroupBox = nullptr;
+    QLabel* Msd1Label1 = nullptr;
+    QLabel* MsdmLabel1 = nullptr;
+    QLabel* Msd2Label1 = nullptr;
+    QLabel* eLabel2 = nullptr;
+    QLabel* eLabel4 = nullptr;
+    QLabel* eLabel6 = nullptr;
+    QLabel* Nsd1Label1 = nullptr;
+    QLabel* NsdmLabel1 = nullptr;
+    QLabel* Nsd2Label1 = nullptr;
+    QLabel* KTingLabel1 = nullptr;
+    QLabel* KTingLabel2 = nullptr;
+    QLabel* KTingLabel3 = nullptr;
+    QLabel* NRd1Label1 = nullptr;
+    QLabel* NRdmLabel1 = nullptr;
+    QLabel* NRd2Label1 = nullptr;
+
+    void BuildKandevPage();
+    void Button1Click();
+    void SetKandevValues();
+    void SetlabdaHValues();
+    void KandevNaita1();
+    void KandevNaita2();
+    void KandevPeida2();
+
+    // ---- concentrated load page (KORVELsKoondj.cpp)
+    QGroupBox* KJGroupBox = nullptr;
+    QLabel* KJImage = nullptr;
+    QPushButton* Button2 = nullptr;
+    QGroupBox* KKJGroupBox = nullptr;
+    QLineEdit* PdEdit = nullptr;
+    QLineEdit* tkjEdit = nullptr;
+    QLineEdit* bkjEdit = nullptr;
+    QLineEdit* altEdit = nullptr;
+    QGroupBox* SigmaCGroupBox = nullptr;
+    QLabel* SigmaCLabel2 = nullptr;
+    QGroupBox* KTingGroupBox2 = nullptr;
+    QLabel* KTingLabel4 = nullptr;
+    QGroupBox* SigmaAdmGroupBox = nullptr;
+    QLabel* SigmaAdmLabel2 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QGroupBox* MNKGroupBox = nullptr;
+    QLineEdit* qndEdit = nullptr;
+    QLineEdit* tnkEdit = nullptr;
+    QLineEdit* akaEdit = nullptr;
+    QGroupBox* SigmaTmaxGroupBox = nullptr;
+    QLabel* SigmaTmaxLabel2 = nullptr;
+    QGroupBox* KTingGroupBox3 = nullptr;
+    QLabel* KTingLabel5 = nullptr;
+    QGroupBox* ftuGroupBox = nullptr;
+    QLabel* ftuLabel2 = nullptr;
+    QLabel* NtLabel1 = nullptr;
+    QLabel* tLabel1 = nullptr;
+
+    void BuildKoondjPage();
+    void Button2Click();
+    void CheckBox2Click();
+    void KoondjKontroll();
+    void SetKoondjValues();
+    void SetKoondjValues1();
+    void SetKoondjNurgaValues();
+    void KoondjNaita1();
+    void KoondjPeida1();
+    void KoondjNaita2();
+    void KoondjPeida2();
+
+    // ---- support node page (KORVELsToes.cpp)
+    QGroupBox* TSGroupBox = nullptr;
+    QLabel* TSImage = nullptr;
+    QPushButton* Button3 = nullptr;
+    QGroupBox* TSAYJGroupBox = nullptr;
+    QLineEdit* qdEdit = nullptr;
+    QLineEdit* a1Edit = nullptr;
+    QLineEdit* LtEdit = nullptr;
+    QLineEdit* btEdit = nullptr;
+    QLineEdit* EtEdit = nullptr;
+    QLineEdit* ItEdit = nullptr;
+    QGroupBox* SigmaMaxGroupBox1 = nullptr;
+    QLabel* SigmaMaxLabel2 = nullptr;
+    QGroupBox* KTingGroupBox4 = nullptr;
+    QLabel* KTingLabel6 = nullptr;
+    QGroupBox* fdGroupBox1 = nullptr;
+    QLabel* fdLabel3 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QGroupBox* TKVRGroupBox = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QLineEdit* stEdit = nullptr;
+    QGroupBox* SigmaMaxGroupBox2 = nullptr;
+    QLabel* SigmaMaxLabel4 = nullptr;
+    QGroupBox* KTingGroupBox5 = nullptr;
+    QLabel* KTingLabel7 = nullptr;
+    QGroupBox* fdGroupBox2 = nullptr;
+    QLabel* fdflocLabel1 = nullptr;
+
+    void BuildToesPage();
+    void Button3Click();
+    void CheckBox1Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void SetToesValues();
+    void SetToesEfektValues();
+    void ToesKontroll();
+    void ToesNaita1();
+    void ToesPeida1();
+    void ToesNaita2();
+    void ToesPeida2();
+    // c1 from the spacing, and Ad for position 3 when it is selected.
+    void RefreshSpacing();
+    // Ad and c1 for the selected beam position.
+    void RefreshDistributionArea();
+
+    // ---- results page, report and printing (KORVELsReport.cpp)
+    QTextEdit* RichEdit = nullptr;
+    QPrintDialog* PrintDialog1 = nullptr;
+
+    void BuildTulemusedPage();
+    void SisestandmedClick();
+    void KuvaTulemusedClick();
+    void AndmeteSisestus();
+    void AndmeteSisestus1();
+    void AndmeteSisestus2();
+    void AndmeteSisestus3();
+    void Koondjtulemused();
+    void Koondjtulemused1();
+    void Koondjtulemused2();
+    void AndmeteSisestus4();
+    void TulemusedNtShow();
+    void TulemusedNtHide();
+    void Print1Click();
+    // Appends one line to the report as plain text, never as markup.
+    void AppendLine(const QString& line);
+    // The report as plain lines, for printing and for tests.
+    QStringList ReportLines() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void OnCurrentPageChanged(int index);
+    bool aboutShown_ = false;
+    QWidget* lastPage_ = nullptr;
+};
+
+extern TMainKORVELseinForm* MainKORVELseinForm;

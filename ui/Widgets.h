@@ -1,0 +1,60 @@
+// Small building blocks shared by all windows: the number formatter with the
+// locale's separator, labels with subscripts, comparison markers, colours,
+// hints and the warning box.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <initializer_list>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace Korvel {
+
+inline const QColor MarkerGreen(0, 255, 0);
+inline const QColor MarkerRed(255, 0, 0);
+inline const QColor ReviewYellow(255, 255, 0);
+
+// The locale's decimal separator, read once at start-up (InitDecimalCharSet).
+QString DecimalSeparator();
+
+// Formats pattern ("%.f", "%.1f", "%.2f", "%.3f" in any text) with values,
+// half away from zero, the locale's decimal separator in place of the point.
+QString Fmt(const char* pattern, std::initializer_list<double> values);
+QString Fmt(const QString& pattern, std::initializer_list<double> values);
+
+// A label at (x, y) sized to its text.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
+
+// A smaller label with sub placed in the gap after prefix, the leading part of
+// main's text up to the blanks that leave room for it; dy moves it down
+// (positive) or up (negative, for an exponent).
+QLabel* AddSubscript(QLabel* main, const QString& prefix, const QString& sub, const char* name,
+                     int dy = 4);
+
+QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& title, const QRect& geom);
+
+// Background colour of a label or an edit; ResetBackground gives the normal one back.
+void SetBackground(QWidget* widget, const QColor& colour);
+void ResetBackground(QWidget* widget);
+QColor BackgroundOf(const QWidget* widget);
+
+// "<" or "=" on green when acting <= limit, ">" on red otherwise.
+void SetMarker(QLabel* marker, double acting, double limit);
+// The same from a comparison result (-1, 0, 1 for below, equal, above).
+void SetMarkerSign(QLabel* marker, int comparison);
+
+// Tool tip, status tip and accessible name of a control.
+void SetHint(QWidget* widget, const QString& hint);
+
+// The program's warning box: caption "Warning", warning icon, one "OK".
+void ShowWarning(QWidget* parent, const QString& text);
+
+// Shows the embedded picture resourceBase (".jpg", "@2x.jpg") in box, decoded
+// with libjpeg; an undecodable picture leaves an empty frame.
+void SetPicture(QLabel* box, const QString& resourceBase);
+
+} // namespace Korvel
