@@ -1,5 +1,5 @@
-#include "KORVELs.h"
 #include "KORVELsein.h"
+#include "KORVELs.h"
 
 #include <QApplication>
 

@@ -16,14 +16,14 @@ TArvutused::TArvutused()
       alt(KorvelsConst::alt), bkj(KorvelsConst::bkj), tkj(KorvelsConst::tkj),
       tnk(KorvelsConst::tnk), a1(KorvelsConst::a1), bt(KorvelsConst::bt), Et(KorvelsConst::Et),
       It(KorvelsConst::It), Lt(KorvelsConst::Lt), st(KorvelsConst::st), Pvld(KorvelsConst::Pvld),
-      Pyd(KorvelsConst::Pyd), qtd(KorvelsConst::qtd), Pd(KorvelsConst::Pd),
-      qnd(KorvelsConst::qnd), qd(KorvelsConst::qd), fbd(0), fk(0), fd(0), Em(0), A(0), lambdah(0),
-      tef(0), hef(0), ea(0), ema(0), ek(0), emka(0), emk(0), e1(0), e2(0), u(0), Hii_i(0), Hiim(0),
-      Acm(0), Ac1(0), Ac2(0), Mvlsd1(0), Mysd1(0), Mtsd1(0), Msd1(0), Msdm(0), Msd2(0), Nsd1(0),
-      Nsdm(0), Nsd2(0), NRdm(0), NRd1(0), NRd2(0), Lef1(0), Lef2(0), Lef3(0), Lef(0), Aef(0),
-      Ab(0), xkj(0), nu(0), bpa(0), sigmaadm(0), sigmac(0), qn(0), sigmatmax(0), ftu(0), Nt(0),
-      x(0), alfa(0), c(0), a0(0), c1(0), ksi(0), Ad(0), Aloc(0), Q(0), sigmamaxt(0), sigmamint(0),
-      sigmamaxk(0), sigmamax(0), fu(0), floc(0), sigma0(0) {}
+      Pyd(KorvelsConst::Pyd), qtd(KorvelsConst::qtd), Pd(KorvelsConst::Pd), qnd(KorvelsConst::qnd),
+      qd(KorvelsConst::qd), fbd(0), fk(0), fd(0), Em(0), A(0), lambdah(0), tef(0), hef(0), ea(0),
+      ema(0), ek(0), emka(0), emk(0), e1(0), e2(0), u(0), Hii_i(0), Hiim(0), Acm(0), Ac1(0), Ac2(0),
+      Mvlsd1(0), Mysd1(0), Mtsd1(0), Msd1(0), Msdm(0), Msd2(0), Nsd1(0), Nsdm(0), Nsd2(0), NRdm(0),
+      NRd1(0), NRd2(0), Lef1(0), Lef2(0), Lef3(0), Lef(0), Aef(0), Ab(0), xkj(0), nu(0), bpa(0),
+      sigmaadm(0), sigmac(0), qn(0), sigmatmax(0), ftu(0), Nt(0), x(0), alfa(0), c(0), a0(0), c1(0),
+      ksi(0), Ad(0), Aloc(0), Q(0), sigmamaxt(0), sigmamint(0), sigmamaxk(0), sigmamax(0), fu(0),
+      floc(0), sigma0(0) {}
 
 void TArvutused::SeinaKarArvutus() {
     tef = t;
@@ -44,8 +44,7 @@ void TArvutused::MJSTArvutus() {
 
 void TArvutused::labdaHArvutus() {
     SeinaKarArvutus();
-    if (tef == 0)
-        throw EArvutusViga("Seina paksus on null: seina saledust ei saa arvutada.");
+    if (tef == 0) throw EArvutusViga("Seina paksus on null: seina saledust ei saa arvutada.");
     lambdah = hef / tef;
 }
 

@@ -28,8 +28,8 @@ public:
     // Concentrated load and corner
     double Lef1, Lef2, Lef3, Lef, Aef, Ab, xkj, nu, bpa, sigmaadm, sigmac, qn, sigmatmax, ftu, Nt;
     // Beam bearing
-    double x, alfa, c, a0, c1, ksi, Ad, Aloc, Q, sigmamaxt, sigmamint, sigmamaxk, sigmamax, fu, floc,
-        sigma0;
+    double x, alfa, c, a0, c1, ksi, Ad, Aloc, Q, sigmamaxt, sigmamint, sigmamaxk, sigmamax, fu,
+        floc, sigma0;
 
     void SeinaKarArvutus();
     void MJSTArvutus();

@@ -14,7 +14,8 @@ std::string FormatFixed(double value, int decimals, std::string_view decimalSepa
 
     // Shortest round-trip digits: d.ddd e±x
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
     std::string sci(buf, res.ptr);
     const auto ePos = sci.find('e');
     std::string digits;
@@ -82,23 +83,29 @@ std::string FormatNumbers(std::string_view pattern, std::initializer_list<double
 bool ParseNumberText(std::string_view text, double& value) {
     value = 0;
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const std::size_t start = i;
-    auto isDigit = [&](std::size_t p) { return p < text.size() && text[p] >= '0' && text[p] <= '9'; };
+    auto isDigit = [&](std::size_t p) {
+        return p < text.size() && text[p] >= '0' && text[p] <= '9';
+    };
     std::size_t mantissaDigits = 0;
-    while (isDigit(i)) ++i, ++mantissaDigits;
+    while (isDigit(i))
+        ++i, ++mantissaDigits;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (isDigit(i)) ++i, ++mantissaDigits;
+        while (isDigit(i))
+            ++i, ++mantissaDigits;
     }
     if (mantissaDigits == 0) return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
         if (!isDigit(i)) return false;
-        while (isDigit(i)) ++i;
+        while (isDigit(i))
+            ++i;
     }
     if (i != text.size()) return false;
 
@@ -124,7 +131,8 @@ bool ParseNumberText(std::string_view text, double& value) {
 double RoundSignificant(double value, int digits) {
     if (!std::isfinite(value) || value == 0 || digits < 1) return value;
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
     double out = value;
     std::from_chars(buf, res.ptr, out, std::chars_format::scientific);
     return out;
@@ -137,6 +145,8 @@ int CompareSlenderness(double lambdah) {
     return 1;
 }
 
-double WholeMm(double metres) { return std::round(metres * 1000); }
+double WholeMm(double metres) {
+    return std::round(metres * 1000);
+}
 
 } // namespace Korvel

@@ -60,7 +60,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Label3->setFont(underlined);
     Label3->adjustSize();
 
-    PhysMemLabel = Korvel::MakeLabel(panel, "PhysMemLabel", "Windows'i kasutuses olev mälu:", 10, 184);
+    PhysMemLabel =
+        Korvel::MakeLabel(panel, "PhysMemLabel", "Windows'i kasutuses olev mälu:", 10, 184);
     PhysMem = Korvel::MakeLabel(panel, "PhysMem", "", 190, 184);
 
     OKButton = new QPushButton("OK", this);
@@ -76,7 +77,8 @@ void TAboutBox::FormCreate() {
     struct sysinfo info {};
     std::uint64_t bytes = 0;
     if (sysinfo(&info) == 0)
-        bytes = static_cast<std::uint64_t>(info.totalram) * static_cast<std::uint64_t>(info.mem_unit);
+        bytes =
+            static_cast<std::uint64_t>(info.totalram) * static_cast<std::uint64_t>(info.mem_unit);
     PhysMem->setText(FormatPhysMem(bytes));
     PhysMem->adjustSize();
     PhysMem->move(PhysMemLabel->x() + PhysMemLabel->width() + 6, PhysMem->y());

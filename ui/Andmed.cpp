@@ -90,10 +90,11 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
     TuhvalButton = button("TuhvalButton", "Tühjenda väljad", 220, 137);
     LoobuButton = button("LoobuButton", "Loobu", 372, 89);
     // A focused button takes Enter like a click; none is the dialog's default.
-    for (auto* b : {SisestButton, TuhvalButton, LoobuButton}) b->setAutoDefault(true);
+    for (auto* b : {SisestButton, TuhvalButton, LoobuButton})
+        b->setAutoDefault(true);
     setFixedSize(472, 330);
 
-    QLineEdit* chain[] = {PealkiriEdit, ObnimEdit, PrnrEdit, TellijaEdit,
+    QLineEdit* chain[] = {PealkiriEdit, ObnimEdit,   PrnrEdit,  TellijaEdit,
                           ProjektEdit,  KuupaevEdit, MarkusEdit};
     for (int i = 0; i < 7; ++i) {
         QWidget* next = i < 6 ? static_cast<QWidget*>(chain[i + 1]) : SisestButton;
@@ -105,11 +106,13 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
     connect(LoobuButton, &QPushButton::clicked, this, &TAndmedForm::LoobuButtonClick);
 }
 
-void TAndmedForm::SisestButtonClick() { accept(); }
+void TAndmedForm::SisestButtonClick() {
+    accept();
+}
 
 void TAndmedForm::TuhvalButtonClick() {
-    for (QLineEdit* e : {PealkiriEdit, ObnimEdit, PrnrEdit, TellijaEdit, ProjektEdit, KuupaevEdit,
-                         MarkusEdit})
+    for (QLineEdit* e :
+         {PealkiriEdit, ObnimEdit, PrnrEdit, TellijaEdit, ProjektEdit, KuupaevEdit, MarkusEdit})
         e->clear();
 }
 

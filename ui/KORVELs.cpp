@@ -51,7 +51,8 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
         ArvutPageControl->addTab(page, caption);
         return page;
     };
-    KandevArvut = addPage("KandevArvut", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
+    KandevArvut =
+        addPage("KandevArvut", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
     KoondjArvut = addPage("KoondjArvut", "Koormamine koondatud jõuga");
     ToesArvut = addPage("ToesArvut", "Toesõlmed");
     TulemusedNt = addPage("TulemusedNt", "Tulemused");
@@ -99,7 +100,8 @@ void TMainKORVELseinForm::BuildMenu() {
 
     Arvutused1 = bar->addMenu("Arvutused");
     Arvutused1->setObjectName("Arvutused1");
-    Kandev = action(Arvutused1, "Kandev", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
+    Kandev =
+        action(Arvutused1, "Kandev", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
     Koondj = action(Arvutused1, "Koondj", "Koormamine koondatud jõuga");
     Toes = action(Arvutused1, "Toes", "Toesõlmed");
 
@@ -139,17 +141,27 @@ void TMainKORVELseinForm::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &TMainKORVELseinForm::FormShow);
 }
 
-void TMainKORVELseinForm::FormShow() { AboutClick(); }
+void TMainKORVELseinForm::FormShow() {
+    AboutClick();
+}
 
 void TMainKORVELseinForm::AboutClick() {
     if (AboutBox) AboutBox->exec();
 }
 
-void TMainKORVELseinForm::Exit1Click() { close(); }
+void TMainKORVELseinForm::Exit1Click() {
+    close();
+}
 
-void TMainKORVELseinForm::KandevClick() { ArvutPageControl->setCurrentWidget(KandevArvut); }
-void TMainKORVELseinForm::KoondjClick() { ArvutPageControl->setCurrentWidget(KoondjArvut); }
-void TMainKORVELseinForm::ToesClick() { ArvutPageControl->setCurrentWidget(ToesArvut); }
+void TMainKORVELseinForm::KandevClick() {
+    ArvutPageControl->setCurrentWidget(KandevArvut);
+}
+void TMainKORVELseinForm::KoondjClick() {
+    ArvutPageControl->setCurrentWidget(KoondjArvut);
+}
+void TMainKORVELseinForm::ToesClick() {
+    ArvutPageControl->setCurrentWidget(ToesArvut);
+}
 
 void TMainKORVELseinForm::HideResultsTab() {
     ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);

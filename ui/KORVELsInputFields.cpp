@@ -28,11 +28,11 @@ using Bound = double (*)(const TArvutused&);
 struct NumField {
     const char* name;
     double TArvutused::*field;
-    bool decimal;       // decimal or integer character set
-    double factor;      // display = stored * factor
-    double lower;       // display units
-    double upper;       // display units, when upperOf is null
-    Bound upperOf;      // computed upper bound, whole millimetres
+    bool decimal;  // decimal or integer character set
+    double factor; // display = stored * factor
+    double lower;  // display units
+    double upper;  // display units, when upperOf is null
+    Bound upperOf; // computed upper bound, whole millimetres
     const char* restoreFormat;
     const char* message;
     InvalidationGroup group;
@@ -45,8 +45,12 @@ struct NumField {
 // Computed bounds are compared in whole millimetres: a stored 1.001 m is
 // 1000.9999999999999 mm in binary, and the field must accept the 1001 its
 // message offers.
-double UpperThickness(const TArvutused& r) { return WholeMm(r.t); }
-double UpperLength(const TArvutused& r) { return WholeMm(r.L); }
+double UpperThickness(const TArvutused& r) {
+    return WholeMm(r.t);
+}
+double UpperLength(const TArvutused& r) {
+    return WholeMm(r.L);
+}
 double UpperAlt(const TArvutused& r) {
     const double halfL = WholeMm(r.L) / 2, bkj = WholeMm(r.bkj);
     return halfL < bkj ? 0 : std::floor(halfL - bkj);
@@ -109,17 +113,17 @@ const NumField fields[] = {
      "Tala pikkus peaks olema arv: %.f...%.f", G::T, "2500", "Tala pikkus Lt (mm)", "btEdit",
      false},
     {"btEdit", &TArvutused::bt, false, 1000, 1, 2000, nullptr, "%.f",
-     "Tala otsa laius peaks olema arv: %.f...%.f", G::T, "200", "Tala otsa laius bt (mm)",
-     "EtEdit", false},
+     "Tala otsa laius peaks olema arv: %.f...%.f", G::T, "200", "Tala otsa laius bt (mm)", "EtEdit",
+     false},
     {"EtEdit", &TArvutused::Et, true, 1, 1, 250, nullptr, "%.2f",
      "Tala elastsusmoodul peaks olema arv: %.2f...%.2f", G::T, "1,4",
      "Tala elastsusmoodul Et (GPa)", "ItEdit", true},
     {"ItEdit", &TArvutused::It, true, 1, 1, 1000000, nullptr, "%.f",
-     "Tala inertsimoment peaks olema arv: %.f...%.f", G::T, "45000",
-     "Tala inertsimoment It (cm4)", "stEdit", false},
+     "Tala inertsimoment peaks olema arv: %.f...%.f", G::T, "45000", "Tala inertsimoment It (cm4)",
+     "stEdit", false},
     {"stEdit", &TArvutused::st, false, 1000, 0, 0, UpperLength, "%.f",
-     "Talade samm peaks olema arv: %.f...%.f", G::S, "500", "Talade samm (mm)",
-     "ArvutPageControl", false},
+     "Talade samm peaks olema arv: %.f...%.f", G::S, "500", "Talade samm (mm)", "ArvutPageControl",
+     false},
 };
 
 const NumField* FieldOf(const QObject* edit) {

@@ -4,7 +4,9 @@
 void TMainKORVELseinForm::BuildKandevPage() {}
 void TMainKORVELseinForm::Button1Click() {}
 void TMainKORVELseinForm::SetKandevValues() {}
-void TMainKORVELseinForm::SetlabdaHValues() { ARVUT->labdaHArvutus(); }
+void TMainKORVELseinForm::SetlabdaHValues() {
+    ARVUT->labdaHArvutus();
+}
 void TMainKORVELseinForm::KandevNaita1() {}
 void TMainKORVELseinForm::KandevNaita2() {}
 void TMainKORVELseinForm::KandevPeida2() {}

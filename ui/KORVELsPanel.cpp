@@ -20,11 +20,11 @@ namespace {
 
 struct Block {
     const char* name;
-    double t;         // m
+    double t;          // m
     const char* tItem; // thickness list item
-    double rooP;      // kN/m3
-    double fb;        // MPa
-    double E;         // MPa
+    double rooP;       // kN/m3
+    double fb;         // MPa
+    double E;          // MPa
 };
 
 const std::array<Block, 18> catalogue{{
@@ -56,8 +56,8 @@ constexpr int EditHeight = 20;
 
 void TMainKORVELseinForm::BuildPanel() {
     // Wall geometry
-    SeinGroupBox = Korvel::MakeGroupBox(Frame, "SeinGroupBox", "Müüritise geomeetria",
-                                        QRect(7, 10, 236, 130));
+    SeinGroupBox =
+        Korvel::MakeGroupBox(Frame, "SeinGroupBox", "Müüritise geomeetria", QRect(7, 10, 236, 130));
     auto* g = SeinGroupBox;
     tLabel = MakeLabel(g, "tLabel", "Seina paksus t  =", 10, 24);
     tComboBox = new QComboBox(g);
@@ -91,7 +91,8 @@ void TMainKORVELseinForm::BuildPanel() {
     auto* toode = MakeLabel(g, "ToodeLabel1", "Toote nimetus -", 10, 24);
     TKComboBox = new QComboBox(g);
     TKComboBox->setObjectName("TKComboBox");
-    for (const Block& b : catalogue) TKComboBox->addItem(b.name);
+    for (const Block& b : catalogue)
+        TKComboBox->addItem(b.name);
     TKComboBox->setCurrentIndex(StartBlock);
     TKComboBox->setGeometry(toode->x() + toode->width() + 8, 20, 130, EditHeight + 2);
     Korvel::SetHint(TKComboBox, "KORVEL plokkide tihedusklass (kg/m3)");
@@ -132,14 +133,16 @@ void TMainKORVELseinForm::TKComboBoxChange() {
     ARVUT->E = b.E;
     tComboBox->setCurrentText(b.tItem);
     SetlabdaHValues();
-    if (Korvel::CompareSlenderness(ARVUT->lambdah) > 0) ArvutPageControl->setCurrentWidget(KandevArvut);
+    if (Korvel::CompareSlenderness(ARVUT->lambdah) > 0)
+        ArvutPageControl->setCurrentWidget(KandevArvut);
     SetMJSTValues();
     CommonInvalidation();
 }
 
 void TMainKORVELseinForm::hEditChanged() {
     SetlabdaHValues();
-    if (Korvel::CompareSlenderness(ARVUT->lambdah) > 0) ArvutPageControl->setCurrentWidget(KandevArvut);
+    if (Korvel::CompareSlenderness(ARVUT->lambdah) > 0)
+        ArvutPageControl->setCurrentWidget(KandevArvut);
     CommonInvalidation();
 }
 

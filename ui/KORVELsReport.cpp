@@ -18,4 +18,6 @@ void TMainKORVELseinForm::TulemusedNtShow() {}
 void TMainKORVELseinForm::TulemusedNtHide() {}
 void TMainKORVELseinForm::Print1Click() {}
 void TMainKORVELseinForm::AppendLine(const QString&) {}
-QStringList TMainKORVELseinForm::ReportLines() const { return {}; }
+QStringList TMainKORVELseinForm::ReportLines() const {
+    return {};
+}

@@ -13,7 +13,8 @@ QString decimalSeparator = ".";
 
 const bool baseSetsReady = [] {
     integerSet.set('-');
-    for (char c = '0'; c <= '9'; ++c) integerSet.set(static_cast<unsigned char>(c));
+    for (char c = '0'; c <= '9'; ++c)
+        integerSet.set(static_cast<unsigned char>(c));
     decimalSet = integerSet;
     return true;
 }();
@@ -29,7 +30,9 @@ void InitDecimalCharSet() {
     decimalSet.set(decimalSeparator[0].unicode());
 }
 
-QString DecimalSeparatorChar() { return decimalSeparator; }
+QString DecimalSeparatorChar() {
+    return decimalSeparator;
+}
 
 bool CharAllowed(QChar c, bool decimal) {
     const auto code = c.unicode();

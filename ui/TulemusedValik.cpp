@@ -28,7 +28,8 @@ TTulemusedValikForm::TTulemusedValikForm(QWidget* parent) : QDialog(parent) {
         b->setEnabled(false);
         return b;
     };
-    AVKYSKCheckBox = box("AVKYSKCheckBox", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime", 14);
+    AVKYSKCheckBox =
+        box("AVKYSKCheckBox", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime", 14);
     KKJCheckBox = box("KKJCheckBox", "Koormamine koondatud jõuga", 40);
     ToesCheckBox = box("ToesCheckBox", "Toesõlmed", 66);
     const int width = std::max(380, AVKYSKCheckBox->width() + 30);
@@ -71,4 +72,6 @@ void TTulemusedValikForm::KuvaButtonClick() {
     MainKORVELseinForm->ArvutPageControl->setCurrentWidget(MainKORVELseinForm->TulemusedNt);
 }
 
-void TTulemusedValikForm::LoobuButton2Click() { reject(); }
+void TTulemusedValikForm::LoobuButton2Click() {
+    reject();
+}

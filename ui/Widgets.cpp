@@ -12,11 +12,12 @@
 
 namespace Korvel {
 
-QString DecimalSeparator() { return DecimalSeparatorChar(); }
+QString DecimalSeparator() {
+    return DecimalSeparatorChar();
+}
 
 QString Fmt(const char* pattern, std::initializer_list<double> values) {
-    return QString::fromStdString(
-        FormatNumbers(pattern, values, DecimalSeparator().toStdString()));
+    return QString::fromStdString(FormatNumbers(pattern, values, DecimalSeparator().toStdString()));
 }
 
 QString Fmt(const QString& pattern, std::initializer_list<double> values) {
@@ -75,7 +76,7 @@ void ResetBackground(QWidget* widget) {
 
 QColor BackgroundOf(const QWidget* widget) {
     return widget->palette().color(qobject_cast<const QLineEdit*>(widget) ? QPalette::Base
-                                                                           : QPalette::Window);
+                                                                          : QPalette::Window);
 }
 
 void SetMarkerSign(QLabel* marker, int comparison) {

@@ -1,0 +1,106 @@
+#include "UiTest.h"
+
+#include "About.h"
+#include "Andmed.h"
+#include "KORVELsein.h"
+#include "KoondjLisa.h"
+#include "TulemusedValik.h"
+#include "Widgets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+WarningCatcher::WarningCatcher() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        texts << box->text();
+        titles << box->windowTitle();
+        if (box->icon() != QMessageBox::Warning) allWarningIcon = false;
+        if (box->buttons().size() != 1 || box->standardButtons() != QMessageBox::Ok)
+            allSingleOk = false;
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer_.start();
+}
+
+WarningCatcher::~WarningCatcher() {
+    timer_.stop();
+}
+
+void UiTest::SetUp() {
+    CreateForms();
+    W = MainKORVELseinForm;
+}
+
+void UiTest::TearDown() {
+    if (KoondjLisaForm) KoondjLisaForm->hide();
+    delete MainKORVELseinForm; // owns the other windows
+    MainKORVELseinForm = nullptr;
+    AboutBox = nullptr;
+    KoondjLisaForm = nullptr;
+    AndmedForm = nullptr;
+    TulemusedValikForm = nullptr;
+    W = nullptr;
+}
+
+void UiTest::ShowMainWindow() {
+    QTimer closer;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (AboutBox && AboutBox->isVisible()) AboutBox->accept();
+    });
+    closer.start();
+    W->show();
+    for (int i = 0; i < 50 && !(AboutBox && AboutBox->result() == QDialog::Accepted); ++i)
+        QTest::qWait(10);
+    closer.stop();
+    QApplication::processEvents();
+}
+
+void UiTest::Paste(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+}
+
+void UiTest::Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    for (QChar c : text)
+        edit->insert(QString(c));
+}
+
+void UiTest::PressEnter(QWidget* widget) {
+    QTest::keyClick(widget, Qt::Key_Return);
+}
+
+void UiTest::Click(QWidget* button) {
+    if (auto* b = qobject_cast<QAbstractButton*>(button))
+        b->click();
+    else
+        ADD_FAILURE() << "not a button";
+}
+
+bool UiTest::Shown(const QWidget* widget) const {
+    return widget && widget->isVisibleTo(W);
+}
+
+QString UiTest::Sep() {
+    return Korvel::DecimalSeparator();
+}
+
+QString UiTest::Num(const char* pointText) {
+    QString s = QString::fromUtf8(pointText);
+    s.replace('.', Sep());
+    return s;
+}
+
+QString ColourName(const QWidget* widget) {
+    const QColor c = Korvel::BackgroundOf(widget);
+    if (c == Korvel::MarkerGreen) return "green";
+    if (c == Korvel::MarkerRed) return "red";
+    if (c == Korvel::ReviewYellow) return "yellow";
+    return "normal";
+}
