@@ -1,12 +1,247 @@
-// Vertical capacity page.
+// Vertical capacity page: loads and eccentricities, the slenderness check and
+// the forces, eccentricities and resistances of the three sections.
 #include "KORVELs.h"
+#include "KorvelsNumbers.h"
+#include "TulemusedValik.h"
+#include "Widgets.h"
 
-void TMainKORVELseinForm::BuildKandevPage() {}
-void TMainKORVELseinForm::Button1Click() {}
-void TMainKORVELseinForm::SetKandevValues() {}
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using Korvel::AddSubscript;
+using Korvel::Fmt;
+using Korvel::MakeLabel;
+
+namespace {
+
+void SetText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* marker = new QLabel(text, parent);
+    marker->setObjectName(name);
+    QFont f = marker->font();
+    f.setPixelSize(15);
+    marker->setFont(f);
+    marker->setAlignment(Qt::AlignCenter);
+    marker->setGeometry(x, y, 16, 19);
+    return marker;
+}
+
+QLabel* WithHint(QLabel* label, const char* hint) {
+    Korvel::SetHint(label, QString::fromUtf8(hint));
+    return label;
+}
+
+} // namespace
+
+void TMainKORVELseinForm::BuildKandevPage() {
+    KVGroupBox = Korvel::MakeGroupBox(KandevArvut, "KVGroupBox", "", QRect(2, 0, 744, 430));
+    auto* page = KVGroupBox;
+
+    KVImage = new QLabel(page);
+    KVImage->setObjectName("KVImage");
+    KVImage->setGeometry(8, 8, 238, 369);
+    KVImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Korvel::SetPicture(KVImage, ":/pictures/kandev");
+    auto* caption = MakeLabel(page, "Label1", "Joonis 1. Arvutusskeem", 62, 356);
+    Korvel::SetBackground(caption, Qt::white);
+
+    Button1 = new QPushButton("ARVUTA", page);
+    Button1->setObjectName("Button1");
+    QFont big = Button1->font();
+    big.setPixelSize(15);
+    Button1->setFont(big);
+    Button1->setGeometry(86, 392, 81, 26);
+    connect(Button1, &QPushButton::clicked, this, &TMainKORVELseinForm::Button1Click);
+
+    // Loads and eccentricities
+    ArvKGroupBox = Korvel::MakeGroupBox(page, "ArvKGroupBox",
+                                        "Arvutuslikud koormused ja nende ekstsentrilisused",
+                                        QRect(254, 6, 484, 104));
+    auto* g = ArvKGroupBox;
+    auto row = [&](const char* labelName, const QString& text, const QString& prefix,
+                   const QString& sub, const char* subName, const char* editName, int x, int y,
+                   const char* unitName, const QString& unit) {
+        auto* label = MakeLabel(g, labelName, text, x, y + 3);
+        AddSubscript(label, prefix, sub, subName);
+        auto* edit = MakeNumEdit(editName, g);
+        edit->setGeometry(x + label->width() + 4, y, 58, 20);
+        MakeLabel(g, unitName, unit, edit->x() + edit->width() + 4, y + 3);
+        return edit;
+    };
+    PvldEdit = row("PvldLabel1", "Vahelaelt või laelt  P        =", "Vahelaelt või laelt  P", "vld",
+                   "vldLabel1", "PvldEdit", 10, 22, "kN_mLabel1", "kN/m");
+    evlEdit = row("evlLabel1", "Ekstsentrilisus  e     =", "Ekstsentrilisus  e", "vl", "vlLabel1",
+                  "evlEdit", 300, 22, "mmLabel4", "mm");
+    PydEdit = row("PydLabel1", "Ülevalt poolt vl-e   P        =", "Ülevalt poolt vl-e   P", "üd",
+                  "ydLabel1", "PydEdit", 10, 48, "kN_mLabel2", "kN/m");
+    eyEdit = row("eyLabel1", "Ekstsentrilisus  e     =", "Ekstsentrilisus  e", "ü", "yLabel1",
+                 "eyEdit", 262, 48, "mmLabel5", "mm");
+    qtdEdit = row("qtdLabel1", "Tuulekoormus   q             =", "Tuulekoormus   q", "tuul.d",
+                  "tuuldLabel1", "qtdEdit", 10, 74, "kN_mLabel5", "kN/m");
+    // Line up the two columns of edits.
+    for (QLineEdit* e : {PvldEdit, PydEdit, qtdEdit})
+        e->move(PydEdit->x(), e->y());
+    for (const char* unit : {"kN_mLabel1", "kN_mLabel2", "kN_mLabel5"})
+        findChild<QLabel*>(unit)->move(PydEdit->x() + 62, findChild<QLabel*>(unit)->y());
+
+    // Slenderness
+    LambdahGroupBox = Korvel::MakeGroupBox(page, "LambdahGroupBox", "Seina saleduse kontroll",
+                                           QRect(254, 116, 484, 50));
+    g = LambdahGroupBox;
+    auto* lambda1 = WithHint(MakeLabel(g, "LhLabel1", "λ    =", 12, 22), "Seina saledus");
+    AddSubscript(lambda1, "λ", "h", "LhLabel2");
+    LhLabel3 = MakeLabel(g, "LhLabel3", "20,00", lambda1->x() + lambda1->width() + 6, 22);
+    LhLabel3->setMinimumWidth(40);
+    LhLabel3->setAlignment(Qt::AlignCenter);
+    Korvel::SetBackground(LhLabel3, Korvel::MarkerGreen);
+    auto* lambda2 =
+        WithHint(MakeLabel(g, "LhLabel4", "λ", LhLabel3->x() + 60, 22), "Seina saledus");
+    AddSubscript(lambda2, "λ", "h", "LhLabel5");
+    LhLabel6 = MakeMarker(g, "LhLabel6", "<", lambda2->x() + 20, 20);
+    Korvel::SetBackground(LhLabel6, Korvel::MarkerGreen);
+    MakeLabel(g, "LhLabel7", "27", LhLabel6->x() + 22, 22);
+
+    // Internal forces and eccentricities
+    ArvSGroupBox =
+        Korvel::MakeGroupBox(page, "ArvSGroupBox", "Arvutuslikud sisejõud 1m laiusel arvutusribal",
+                             QRect(254, 172, 340, 122));
+    g = ArvSGroupBox;
+    MakeLabel(g, "PaindLabel", "Paindemomendid", 8, 22);
+    MakeLabel(g, "EkstsLabel", "Ekstsentrilisused", 122, 22);
+    MakeLabel(g, "PikiLabel", "Pikijõud", 232, 22);
+    const int rowY[3] = {46, 70, 94};
+    auto value = [&](QWidget* parent, const char* name, const QString& text, const QString& prefix,
+                     const QString& sub, const char* subName, int x, int y, const char* hint) {
+        auto* label = WithHint(MakeLabel(parent, name, text, x, y), hint);
+        AddSubscript(label, prefix, sub, subName);
+        return label;
+    };
+    Msd1Label1 = value(g, "Msd1Label1", "M        = 0,90 kNm", "M", "sd1", "Msd1Label2", 8, rowY[0],
+                       "Paindemoment ülemises lõikes");
+    MsdmLabel1 = value(g, "MsdmLabel1", "M          = 0,11 kNm", "M", "sdm", "MsdmLabel2", 8,
+                       rowY[1], "Paindemoment keskmises lõikes");
+    Msd2Label1 = value(g, "Msd2Label1", "M        = 0 kNm", "M", "sd2", "Msd2Label2", 8, rowY[2],
+                       "Paindemoment alumises lõikes");
+    eLabel2 = value(g, "eLabel2", "e    = 25,00 mm", "e", "1", "eLabel1", 122, rowY[0],
+                    "Ekstsentrilisus ülemises lõikes");
+    eLabel4 = value(g, "eLabel4", "e    = 13,45 mm", "e", "m", "eLabel3", 122, rowY[1],
+                    "Ekstsentrilisus keskmises lõikes");
+    eLabel6 = value(g, "eLabel6", "e    = 10,00 mm", "e", "2", "eLabel5", 122, rowY[2],
+                    "Ekstsentrilisus alumises lõikes");
+    Nsd1Label1 = value(g, "Nsd1Label1", "N        = 60,00 kN", "N", "sd1", "Nsd1Label2", 232,
+                       rowY[0], "Pikijõud ülemises lõikes");
+    NsdmLabel1 = value(g, "NsdmLabel1", "N         = 60,97 kN", "N", "sdm", "NsdmLabel2", 232,
+                       rowY[1], "Pikijõud keskmises lõikes");
+    Nsd2Label1 = value(g, "Nsd2Label1", "N        = 62,43 kN", "N", "sd2", "Nsd2Label2", 232,
+                       rowY[2], "Pikijõud alumises lõikes");
+
+    // Markers between force and resistance
+    KTingGroupBox1 = Korvel::MakeGroupBox(page, "KTingGroupBox1", "", QRect(596, 172, 24, 122));
+    KTingLabel1 = MakeMarker(KTingGroupBox1, "KTingLabel1", "<", 4, rowY[0] - 2);
+    KTingLabel2 = MakeMarker(KTingGroupBox1, "KTingLabel2", "<", 4, rowY[1] - 2);
+    KTingLabel3 = MakeMarker(KTingGroupBox1, "KTingLabel3", "<", 4, rowY[2] - 2);
+
+    // Resistances
+    VertKVGroupBox = Korvel::MakeGroupBox(page, "VertKVGroupBox", "Vertikaalkandevõime",
+                                          QRect(622, 172, 116, 122));
+    g = VertKVGroupBox;
+    NRd1Label1 = value(g, "NRd1Label1", "N         = 116,02 kN", "N", "Rd1", "NRd1Label2", 6,
+                       rowY[0], "Vertikaalkandevõime ülemises lõikes");
+    NRdmLabel1 = value(g, "NRdmLabel1", "N          = 96,57 kN", "N", "Rdm", "NRdmLabel2", 6,
+                       rowY[1], "Vertikaalkandevõime keskmises lõikes");
+    NRd2Label1 = value(g, "NRd2Label1", "N         = 150,82 kN", "N", "Rd2", "NRd2Label2", 6,
+                       rowY[2], "Vertikaalkandevõime alumises lõikes");
+
+    for (QLabel* marker : {KTingLabel1, KTingLabel2, KTingLabel3})
+        Korvel::SetBackground(marker, Korvel::MarkerGreen);
+    KandevPeida2();
+}
+
+void TMainKORVELseinForm::Button1Click() {
+    try {
+        SetKandevValues();
+    } catch (const EArvutusViga& e) {
+        Korvel::ShowWarning(this, QString::fromUtf8(e.what()));
+        return;
+    }
+    KuvaTulemused->setEnabled(true);
+    HideResultsTab();
+    if (Korvel::CompareSlenderness(ARVUT->lambdah) < 0 && TulemusedValikForm)
+        TulemusedValikForm->AVKYSKCheckBox->setEnabled(true);
+}
+
+void TMainKORVELseinForm::SetKandevValues() {
+    // The edits first show the values the check will use: each rewrite is an
+    // input change and would otherwise hide the results shown below.
+    for (QLineEdit* edit : {rooEdit, PvldEdit, PydEdit, qtdEdit}) {
+        const double stored = edit == rooEdit    ? ARVUT->roo
+                              : edit == PvldEdit ? ARVUT->Pvld
+                              : edit == PydEdit  ? ARVUT->Pyd
+                                                 : ARVUT->qtd;
+        const QString text = Fmt("%.2f", {stored});
+        if (edit->text() != text) edit->setText(text);
+    }
+
+    // Everything is computed before anything is shown: a calculation that
+    // cannot be completed leaves the page as it was.
+    TArvutused& r = *ARVUT;
+    r.SisejArvutus();
+    r.KandevNRdmArvutus();
+    r.KandevNRd1Arvutus();
+    r.KandevNRd2Arvutus();
+
+    SetlabdaHValues();
+    if (Korvel::CompareSlenderness(r.lambdah) > 0)
+        KandevPeida2();
+    else
+        KandevNaita2();
+    KandevNaita1();
+
+    SetText(Msd1Label1, Fmt("M        = %.2f kNm", {r.Msd1}));
+    SetText(MsdmLabel1, Fmt("M          = %.2f kNm", {r.Msdm}));
+    SetText(Msd2Label1, Fmt("M        = %.f kNm", {r.Msd2}));
+    SetText(Nsd1Label1, Fmt("N        = %.2f kN", {r.Nsd1}));
+    SetText(NsdmLabel1, Fmt("N         = %.2f kN", {r.Nsdm}));
+    SetText(Nsd2Label1, Fmt("N        = %.2f kN", {r.Nsd2}));
+    SetText(eLabel4, Fmt("e    = %.2f mm", {r.emk * 1000}));
+    SetText(eLabel2, Fmt("e    = %.2f mm", {r.e1 * 1000}));
+    SetText(eLabel6, Fmt("e    = %.2f mm", {r.e2 * 1000}));
+    SetText(NRdmLabel1, Fmt("N          = %.2f kN", {r.NRdm * 1000}));
+    SetText(NRd1Label1, Fmt("N         = %.2f kN", {r.NRd1 * 1000}));
+    SetText(NRd2Label1, Fmt("N         = %.2f kN", {r.NRd2 * 1000}));
+
+    Korvel::SetMarker(KTingLabel1, r.Nsd1, r.NRd1 * 1000);
+    Korvel::SetMarker(KTingLabel2, r.Nsdm, r.NRdm * 1000);
+    Korvel::SetMarker(KTingLabel3, r.Nsd2, r.NRd2 * 1000);
+}
+
 void TMainKORVELseinForm::SetlabdaHValues() {
     ARVUT->labdaHArvutus();
+    LhLabel3->setText(Fmt("%.2f", {ARVUT->lambdah}));
+    Korvel::SetBackground(LhLabel3, Korvel::MarkerGreen);
+    Korvel::SetMarkerSign(LhLabel6, Korvel::CompareSlenderness(ARVUT->lambdah));
 }
-void TMainKORVELseinForm::KandevNaita1() {}
-void TMainKORVELseinForm::KandevNaita2() {}
-void TMainKORVELseinForm::KandevPeida2() {}
+
+void TMainKORVELseinForm::KandevNaita1() {
+    LambdahGroupBox->show();
+}
+
+void TMainKORVELseinForm::KandevNaita2() {
+    ArvSGroupBox->show();
+    KTingGroupBox1->show();
+    VertKVGroupBox->show();
+}
+
+void TMainKORVELseinForm::KandevPeida2() {
+    ArvSGroupBox->hide();
+    KTingGroupBox1->hide();
+    VertKVGroupBox->hide();
+}
