@@ -79,7 +79,7 @@ void TMainKORVELseinForm::BuildKandevPage() {
     PvldEdit = row("PvldLabel1", "Vahelaelt või laelt  P        =", "Vahelaelt või laelt  P", "vld",
                    "vldLabel1", "PvldEdit", 10, 22, "kN_mLabel1", "kN/m");
     evlEdit = row("evlLabel1", "Ekstsentrilisus  e     =", "Ekstsentrilisus  e", "vl", "vlLabel1",
-                  "evlEdit", 300, 22, "mmLabel4", "mm");
+                  "evlEdit", 262, 22, "mmLabel4", "mm");
     PydEdit = row("PydLabel1", "Ülevalt poolt vl-e   P        =", "Ülevalt poolt vl-e   P", "üd",
                   "ydLabel1", "PydEdit", 10, 48, "kN_mLabel2", "kN/m");
     eyEdit = row("eyLabel1", "Ekstsentrilisus  e     =", "Ekstsentrilisus  e", "ü", "yLabel1",
