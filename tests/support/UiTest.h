@@ -5,10 +5,17 @@
 
 #include "KORVELs.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 

@@ -1,0 +1,209 @@
+// The numeric input mechanism through the real edits: filtering, parsing,
+// range messages, the restored text, storage and invalidation.
+#include "KorvelsConst.h"
+#include "TulemusedValik.h"
+#include "UiTest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QTabWidget>
+
+using InputTest = UiTest;
+
+TEST_F(InputTest, DisallowedCharactersVanishAndLeaveTheValueAlone) {
+    auto* h = W->hEdit;
+    Type(h, "a");
+    EXPECT_EQ(h->text(), "3000");
+    Type(h, ",");
+    EXPECT_EQ(h->text(), "3000");
+    EXPECT_DOUBLE_EQ(W->ARVUT->h, 3.0);
+    EXPECT_TRUE(warnings.texts.isEmpty());
+
+    // A pasted text loses every disallowed character at once; the caret
+    // stands where the first one was.
+    Paste(W->LEdit, "1a2b3");
+    EXPECT_EQ(W->LEdit->text(), "123");
+    EXPECT_EQ(W->LEdit->cursorPosition(), 1);
+    EXPECT_DOUBLE_EQ(W->ARVUT->L, 0.123);
+    EXPECT_TRUE(warnings.texts.isEmpty());
+}
+
+TEST_F(InputTest, AHugePasteIsFilteredInOnePass) {
+    Paste(W->LEdit, "12" + QString(30000, 'x') + "3");
+    EXPECT_EQ(W->LEdit->text(), "123");
+    Paste(W->LEdit, QString(30000, 'q'));
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(W->LEdit->text(), "123");
+}
+
+TEST_F(InputTest, DecimalSeparatorIsKeptOnlyInDecimalFields) {
+    Paste(W->PvldEdit, "12" + Sep() + "5");
+    EXPECT_EQ(W->PvldEdit->text(), "12" + Sep() + "5");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 12.5);
+    Paste(W->evlEdit, "1" + Sep() + "5");
+    EXPECT_EQ(W->evlEdit->text(), "15");
+}
+
+TEST_F(InputTest, RejectedTextShowsTheRangeAndBringsBackThePreviousValue) {
+    Paste(W->hEdit, "");
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(warnings.texts[0], "Seina kõrgus peaks olema arv: 1...10200");
+    EXPECT_EQ(warnings.titles[0], "Warning");
+    EXPECT_TRUE(warnings.allWarningIcon);
+    EXPECT_TRUE(warnings.allSingleOk);
+    EXPECT_EQ(W->hEdit->text(), "3000");
+
+    Type(W->hEdit, "0");
+    ASSERT_EQ(warnings.texts.size(), 2);
+    EXPECT_EQ(W->hEdit->text(), "3000");
+    EXPECT_DOUBLE_EQ(W->ARVUT->h, 3.0);
+
+    Paste(W->PvldEdit, "701");
+    ASSERT_EQ(warnings.texts.size(), 3);
+    EXPECT_EQ(warnings.texts[2], "Koormus vahelaelt või laelt peaks olema arv: " + Num("0.00") +
+                                     "..." + Num("700.00"));
+    EXPECT_EQ(W->PvldEdit->text(), Num("50.00"));
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 50.0);
+
+    // Both bounds belong to the range.
+    Paste(W->PvldEdit, "700");
+    Paste(W->PvldEdit, "0");
+    Paste(W->evlEdit, "-5000");
+    EXPECT_EQ(warnings.texts.size(), 3);
+    EXPECT_DOUBLE_EQ(W->ARVUT->evl, -5.0);
+}
+
+TEST_F(InputTest, UnparsableTextsAreRejected) {
+    for (const char* text : {"-", "1-2", "--5"}) {
+        warnings.clear();
+        Paste(W->evlEdit, text);
+        EXPECT_EQ(warnings.texts.size(), 1) << text;
+        EXPECT_EQ(W->evlEdit->text(), "20");
+    }
+    warnings.clear();
+    Paste(W->PvldEdit, "1" + Sep() + "2" + Sep() + "3");
+    EXPECT_EQ(warnings.texts.size(), 1);
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 50.0);
+}
+
+TEST_F(InputTest, StartTextWithACommaOnAPointLocale) {
+    if (Sep() != ".") GTEST_SKIP() << "point locale only";
+    Type(W->PvldEdit, "1");
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(W->PvldEdit->text(), "50.00");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 50.0);
+}
+
+TEST_F(InputTest, BoundsFromTheWallAreWholeMillimetres) {
+    // tkj is stored as 200 mm while the wall is 150 mm thick: a rejected
+    // entry falls back to the bound.
+    Paste(W->tkjEdit, "151");
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(warnings.texts[0], "Koormuse toetuspinna laius peaks olema arv: 1...150");
+    EXPECT_EQ(W->tkjEdit->text(), "150");
+    EXPECT_DOUBLE_EQ(W->ARVUT->tkj, 0.15);
+
+    Paste(W->altEdit, "2401");
+    ASSERT_EQ(warnings.texts.size(), 2);
+    EXPECT_EQ(warnings.texts[1], "Koormuse toetuspinna kaugus peaks olema arv: 0...2400");
+    Paste(W->altEdit, "2400");
+    EXPECT_DOUBLE_EQ(W->ARVUT->alt, 2.4);
+
+    // 1.001 m is not a whole number of millimetres in binary.
+    Paste(W->LEdit, "1001");
+    warnings.clear();
+    Paste(W->bkjEdit, "1001");
+    EXPECT_TRUE(warnings.texts.isEmpty());
+    EXPECT_DOUBLE_EQ(W->ARVUT->bkj, 1.001);
+
+    // With bkj beyond half the wall the distance can only be 0.
+    Paste(W->altEdit, "1");
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(warnings.texts[0], "Koormuse toetuspinna kaugus peaks olema arv: 0...0");
+    EXPECT_EQ(W->altEdit->text(), "0");
+    EXPECT_DOUBLE_EQ(W->ARVUT->alt, 0.0);
+}
+
+TEST_F(InputTest, LeavingADecimalFieldRewritesItWithTwoDecimals) {
+    ShowMainWindow();
+    W->ArvutPageControl->setCurrentWidget(W->ToesArvut);
+    W->EtEdit->setFocus(Qt::TabFocusReason);
+    W->a1Edit->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(W->EtEdit->text(), Num("1.40"));
+
+    W->ArvutPageControl->setCurrentWidget(W->KandevArvut);
+    Paste(W->PvldEdit, "12" + Sep() + "346");
+    W->PvldEdit->setFocus(Qt::TabFocusReason);
+    W->evlEdit->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(W->PvldEdit->text(), Num("12.35"));
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 12.35);
+    // An integer field has no leave handler.
+    Paste(W->evlEdit, "007");
+    W->PydEdit->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(W->evlEdit->text(), "007");
+}
+
+TEST_F(InputTest, EnterMovesAlongTheChainAndSkipsHiddenControls) {
+    ShowMainWindow();
+    W->hEdit->setFocus();
+    PressEnter(W->hEdit);
+    EXPECT_EQ(QApplication::focusWidget(), W->LEdit);
+    PressEnter(W->LEdit);
+    EXPECT_EQ(QApplication::focusWidget(), W->rooEdit);
+    PressEnter(W->rooEdit);
+    EXPECT_EQ(QApplication::focusWidget(), W->TKComboBox);
+    PressEnter(W->TKComboBox);
+    EXPECT_EQ(QApplication::focusWidget(), W->ArvutPageControl);
+
+    W->qtdEdit->setFocus();
+    PressEnter(W->qtdEdit);
+    EXPECT_EQ(QApplication::focusWidget(), W->ArvutPageControl);
+
+    // The spacing edit is hidden until the free-space variant is on.
+    W->ArvutPageControl->setCurrentWidget(W->ToesArvut);
+    W->ItEdit->setFocus();
+    PressEnter(W->ItEdit);
+    EXPECT_EQ(QApplication::focusWidget(), W->ArvutPageControl);
+}
+
+TEST_F(InputTest, EveryEditIsNamedByItsHint) {
+    for (const char* name : {"hEdit", "PvldEdit", "tkjEdit", "qdEdit", "stEdit"}) {
+        const QLineEdit* e = Edit(name);
+        ASSERT_TRUE(e);
+        EXPECT_FALSE(e->toolTip().isEmpty()) << name;
+        EXPECT_EQ(e->accessibleName(), e->toolTip()) << name;
+        EXPECT_EQ(e->statusTip(), e->toolTip()) << name;
+    }
+    EXPECT_EQ(W->hEdit->toolTip(), "Seina kõrgus h (mm)");
+}
+
+TEST_F(InputTest, PageInputsWithdrawTheirReportSectionWallInputsEverything) {
+    auto* choice = TulemusedValikForm;
+    Click(W->Button1);
+    ASSERT_TRUE(W->KuvaTulemused->isEnabled());
+    ASSERT_TRUE(choice->AVKYSKCheckBox->isEnabled());
+    W->ShowResultsTab();
+
+    Paste(W->PydEdit, "20");
+    EXPECT_FALSE(Shown(W->ArvSGroupBox));
+    EXPECT_TRUE(Shown(W->LambdahGroupBox));
+    EXPECT_FALSE(choice->AVKYSKCheckBox->isEnabled());
+    EXPECT_FALSE(W->ResultsTabVisible());
+    EXPECT_TRUE(W->KuvaTulemused->isEnabled());
+
+    Click(W->Button1);
+    Paste(W->hEdit, "2900");
+    EXPECT_FALSE(W->KuvaTulemused->isEnabled());
+    EXPECT_FALSE(choice->AVKYSKCheckBox->isEnabled());
+    EXPECT_FALSE(Shown(W->ArvSGroupBox));
+
+    // The factor hides the results but leaves the slenderness as it was.
+    Click(W->Button1);
+    const QString slenderness = W->LhLabel3->text();
+    Paste(W->rooEdit, "2");
+    EXPECT_EQ(W->LhLabel3->text(), slenderness);
+    EXPECT_FALSE(W->KuvaTulemused->isEnabled());
+}
