@@ -1,9 +1,32 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest (window tests headless,
-# under a comma and a point locale).
+# Builds everything and runs every test through CTest: the window tests
+# headless under a comma and a point locale, the whole suite once more with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets briefly.
+# Fails on unformatted code.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/ensure-deps.sh test
+export QT_QPA_PLATFORM=offscreen
+
+echo "== formatting"
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null ||
+    find app calc ui tests bench tools -name '*.cpp' -o -name '*.h')
+clang-format-14 --dry-run --Werror "${sources[@]}"
+
+echo "== build and test"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test -j2
-QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j2
+ctest --test-dir build/test --output-on-failure -j2
+
+echo "== sanitizers"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON \
+    -DKORVEL_BUILD_BENCH=OFF -DKORVEL_BUILD_TOOLS=OFF >/dev/null
+cmake --build build/asan -j2
+ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/asan --output-on-failure -j2
+
+echo "== fuzz targets"
+CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_FUZZ=ON \
+    -DKORVEL_BUILD_BENCH=OFF -DKORVEL_BUILD_TOOLS=OFF >/dev/null
+cmake --build build/fuzz -j2 --target fuzz_parse fuzz_jpeg
+ctest --test-dir build/fuzz --output-on-failure -R '^fuzz_'
