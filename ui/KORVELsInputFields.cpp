@@ -3,6 +3,7 @@
 // the record, and the invalidation group of the field. Also the Enter chain
 // and the leave handlers.
 #include "KORVELs.h"
+#include "KoondjLisa.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
 #include "TulemusedValik.h"
@@ -188,6 +189,8 @@ void TMainKORVELseinForm::Invalidate(InvalidationGroup group) {
     auto* choice = TulemusedValikForm;
     switch (group) {
     case G::A:
+        // The special-case window shows force results: stale once an input changes.
+        if (KoondjLisaForm) KoondjLisaForm->hide();
         KandevPeida2();
         KoondjPeida1();
         KoondjPeida2();
@@ -208,9 +211,10 @@ void TMainKORVELseinForm::Invalidate(InvalidationGroup group) {
         break;
     case G::K1:
     case G::K2:
-        if (group == G::K1)
+        if (group == G::K1) {
             KoondjPeida1();
-        else
+            if (KoondjLisaForm) KoondjLisaForm->hide();
+        } else
             KoondjPeida2();
         HideResultsTab();
         if (choice) choice->KKJCheckBox->setEnabled(false);
