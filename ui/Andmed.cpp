@@ -7,10 +7,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 TAndmedForm* AndmedForm = nullptr;
 
 namespace {
+// The dialog opens centred on the main window, wherever that was moved.
+void CentreOver(QWidget* dialog, const QWidget* over) {
+    if (!over) return;
+    const QRect outer = over->frameGeometry();
+    const QSize own = dialog->frameGeometry().size();
+    dialog->move(outer.center() - QPoint(own.width() / 2, own.height() / 2));
+}
+
 // Enter moves the focus to the next field. The key goes no further: the dialog
 // would otherwise take it as a press of the button that just got the focus.
 class EnterMovesFocus : public QObject {
@@ -104,6 +113,20 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
     connect(SisestButton, &QPushButton::clicked, this, &TAndmedForm::SisestButtonClick);
     connect(TuhvalButton, &QPushButton::clicked, this, &TAndmedForm::TuhvalButtonClick);
     connect(LoobuButton, &QPushButton::clicked, this, &TAndmedForm::LoobuButtonClick);
+}
+
+void TAndmedForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) CentreOver(this, parentWidget());
+}
+
+void TAndmedForm::keyPressEvent(QKeyEvent* event) {
+    // There is no cancel button: Escape does not close the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TAndmedForm::SisestButtonClick() {

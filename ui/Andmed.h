@@ -34,6 +34,10 @@ public:
     void SisestButtonClick();
     void TuhvalButtonClick();
     void LoobuButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 extern TAndmedForm* AndmedForm;

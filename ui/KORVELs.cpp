@@ -164,6 +164,12 @@ void TMainKORVELseinForm::ToesClick() {
 }
 
 void TMainKORVELseinForm::HideResultsTab() {
+    // A displayed report gives way to the page the user came from, before
+    // the tab goes, so that the page change (and "Prindi ...") follows.
+    if (ArvutPageControl->currentWidget() == TulemusedNt) {
+        QWidget* back = pageBeforeResults_ ? pageBeforeResults_ : KandevArvut;
+        ArvutPageControl->setCurrentWidget(back);
+    }
     ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);
 }
 
@@ -178,6 +184,9 @@ bool TMainKORVELseinForm::ResultsTabVisible() const {
 void TMainKORVELseinForm::OnCurrentPageChanged(int index) {
     QWidget* page = ArvutPageControl->widget(index);
     if (lastPage_ == TulemusedNt && page != TulemusedNt) TulemusedNtHide();
-    if (page == TulemusedNt && lastPage_ != TulemusedNt) TulemusedNtShow();
+    if (page == TulemusedNt && lastPage_ != TulemusedNt) {
+        if (lastPage_) pageBeforeResults_ = lastPage_;
+        TulemusedNtShow();
+    }
     lastPage_ = page;
 }

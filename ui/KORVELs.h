@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPrintDialog;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -250,7 +251,9 @@ public:
     void BuildTulemusedPage();
     void SisestandmedClick();
     void KuvaTulemusedClick();
-    void AndmeteSisestus();
+    // Composes the report; false (with the warning shown and the report left
+    // empty) when a calculation could not be completed.
+    bool AndmeteSisestus();
     void AndmeteSisestus1();
     void AndmeteSisestus2();
     void AndmeteSisestus3();
@@ -261,10 +264,17 @@ public:
     void TulemusedNtShow();
     void TulemusedNtHide();
     void Print1Click();
+    // Prints the whole report on printer as one job with an empty title.
+    void PrintReport(QPrinter& printer);
     // Appends one line to the report as plain text, never as markup.
     void AppendLine(const QString& line);
     // The report as plain lines, for printing and for tests.
     QStringList ReportLines() const;
+    void ClearReport();
+    // Lines in the document; its first block is there even when empty.
+    int reportLineCount_ = 0;
+    // The calculation page the results page was opened from.
+    QWidget* pageBeforeResults_ = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -9,6 +9,16 @@
 
 TTulemusedValikForm* TulemusedValikForm = nullptr;
 
+namespace {
+// The dialog opens centred on the main window, wherever that was moved.
+void CentreOver(QWidget* dialog, const QWidget* over) {
+    if (!over) return;
+    const QRect outer = over->frameGeometry();
+    const QSize own = dialog->frameGeometry().size();
+    dialog->move(outer.center() - QPoint(own.width() / 2, own.height() / 2));
+}
+} // namespace
+
 TTulemusedValikForm::TTulemusedValikForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TulemusedValikForm");
     setWindowTitle("Tulemuste kuvamine");
@@ -55,7 +65,9 @@ TTulemusedValikForm::TTulemusedValikForm(QWidget* parent) : QDialog(parent) {
 
 void TTulemusedValikForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (event->spontaneous()) return;
+    CentreOver(this, parentWidget());
+    FormShow();
 }
 
 void TTulemusedValikForm::FormShow() {
@@ -67,7 +79,8 @@ void TTulemusedValikForm::FormShow() {
 void TTulemusedValikForm::KuvaButtonClick() {
     accept();
     if (!MainKORVELseinForm) return;
-    MainKORVELseinForm->AndmeteSisestus();
+    // A report that could not be completed is not shown.
+    if (!MainKORVELseinForm->AndmeteSisestus()) return;
     MainKORVELseinForm->ShowResultsTab();
     MainKORVELseinForm->ArvutPageControl->setCurrentWidget(MainKORVELseinForm->TulemusedNt);
 }
