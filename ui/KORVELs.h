@@ -234,7 +234,8 @@ public:
     void RadioButton3Click();
     void SetToesValues();
     void SetToesEfektValues();
-    void ToesKontroll();
+    // False when the spacing was rejected (marked, reset and announced).
+    bool ToesKontroll();
     void ToesNaita1();
     void ToesPeida1();
     void ToesNaita2();

@@ -1,18 +1,350 @@
-// Support node page.
+// Support node page: the bearing of a beam end on the wall, in the general
+// case and with free space beside the beam for three beam positions.
 #include "KORVELs.h"
+#include "KorvelsNumbers.h"
+#include "TulemusedValik.h"
+#include "Widgets.h"
 
-void TMainKORVELseinForm::BuildToesPage() {}
-void TMainKORVELseinForm::Button3Click() {}
-void TMainKORVELseinForm::CheckBox1Click() {}
-void TMainKORVELseinForm::RadioButton1Click() {}
-void TMainKORVELseinForm::RadioButton2Click() {}
-void TMainKORVELseinForm::RadioButton3Click() {}
-void TMainKORVELseinForm::SetToesValues() {}
-void TMainKORVELseinForm::SetToesEfektValues() {}
-void TMainKORVELseinForm::ToesKontroll() {}
-void TMainKORVELseinForm::ToesNaita1() {}
-void TMainKORVELseinForm::ToesPeida1() {}
-void TMainKORVELseinForm::ToesNaita2() {}
-void TMainKORVELseinForm::ToesPeida2() {}
-void TMainKORVELseinForm::RefreshSpacing() {}
-void TMainKORVELseinForm::RefreshDistributionArea() {}
+#include <QAction>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+using Korvel::AddSubscript;
+using Korvel::Fmt;
+using Korvel::MakeLabel;
+using Korvel::WholeMm;
+
+namespace {
+
+constexpr int EditHeight = 20;
+
+void SetText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+QLabel* MakeMarker(QWidget* parent, const char* name, int x, int y) {
+    auto* marker = new QLabel("<", parent);
+    marker->setObjectName(name);
+    QFont f = marker->font();
+    f.setPixelSize(15);
+    marker->setFont(f);
+    marker->setAlignment(Qt::AlignCenter);
+    marker->setGeometry(x, y, 16, 19);
+    Korvel::SetBackground(marker, Korvel::MarkerGreen);
+    return marker;
+}
+
+QLabel* WithHint(QLabel* label, const QString& hint) {
+    Korvel::SetHint(label, hint);
+    return label;
+}
+
+// The edit right after its label, the unit label right after the edit.
+void PlaceAfter(QLineEdit* edit, int x, int y, int width, QLabel* unit) {
+    edit->setGeometry(x, y, width, EditHeight);
+    unit->move(x + width + 4, y + 3);
+}
+
+int RightOf(const QWidget* w) {
+    return w->x() + w->width();
+}
+
+// A new beam position: the free-space results and the report section go,
+// the general results stay.
+void WithdrawFreeSpace(TMainKORVELseinForm* w) {
+    w->ToesPeida2();
+    w->HideResultsTab();
+    if (TulemusedValikForm) TulemusedValikForm->ToesCheckBox->setEnabled(false);
+}
+
+} // namespace
+
+void TMainKORVELseinForm::BuildToesPage() {
+    TSGroupBox = Korvel::MakeGroupBox(ToesArvut, "TSGroupBox", "", QRect(2, 0, 744, 430));
+    auto* page = TSGroupBox;
+
+    TSImage = new QLabel(page);
+    TSImage->setObjectName("TSImage");
+    TSImage->setGeometry(15, 13, 194, 366);
+    TSImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Korvel::SetPicture(TSImage, ":/pictures/toes");
+    auto* caption = MakeLabel(page, "Label4", "Joonis 4. Tala toetus seinale", 33, 358);
+    {
+        QPalette pal = caption->palette();
+        pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
+        caption->setPalette(pal);
+        caption->setAutoFillBackground(true);
+    }
+
+    Button3 = new QPushButton("ARVUTA", page);
+    Button3->setObjectName("Button3");
+    QFont big = Button3->font();
+    big.setPixelSize(15);
+    Button3->setFont(big);
+    Button3->setGeometry(62, 392, 81, 26);
+    connect(Button3, &QPushButton::clicked, this, &TMainKORVELseinForm::Button3Click);
+
+    // General case
+    TSAYJGroupBox = Korvel::MakeGroupBox(
+        page, "TSAYJGroupBox", "Toesõlme arvutus üldistel juhtudel", QRect(245, 13, 469, 206));
+    auto* g = TSAYJGroupBox;
+
+    auto* load = Korvel::MakeGroupBox(g, "KoormusGroupBox3", "Koormus", QRect(8, 18, 453, 46));
+    auto* qdLabel =
+        MakeLabel(load, "qdLabel1",
+                  "Seinale toetuvale talale mõjuv arvutuslik jaotatud koormus q     =", 10, 22);
+    AddSubscript(qdLabel, "Seinale toetuvale talale mõjuv arvutuslik jaotatud koormus q", "d",
+                 "dLabel2");
+    qdEdit = MakeNumEdit("qdEdit", load);
+    PlaceAfter(qdEdit, RightOf(qdLabel) + 6, 19, 60, MakeLabel(load, "kN_mLabel4", "kN/m", 0, 0));
+
+    auto* beam = Korvel::MakeGroupBox(g, "STTPGroupBox", "Seinale toetuva tala parameetrid",
+                                      QRect(8, 66, 453, 88));
+    const int rowY[3] = {19, 42, 65};
+    auto symbol = [&](const char* name, const QString& text, const QString& prefix,
+                      const QString& sub, const char* subName, int x, int row) {
+        auto* label = MakeLabel(beam, name, text, x, rowY[row] + 3);
+        AddSubscript(label, prefix, sub, subName);
+        return label;
+    };
+    // Left column: bearing length, span, width; the edits line up behind the
+    // longest label.
+    QLabel* left[3] = {
+        symbol("a1Label1", "Tala toetuspikkus  a    =", "Tala toetuspikkus  a", "1", "a1Label2", 10,
+               0),
+        symbol("LtLabel2", "Tala pikkus              L  =", "Tala pikkus              L", "t",
+               "tLabel2", 10, 1),
+        symbol("btLabel1", "Tala otsa laius         b   =", "Tala otsa laius         b", "t",
+               "tLabel3", 10, 2),
+    };
+    int editX = 0;
+    for (QLabel* l : left)
+        editX = std::max(editX, RightOf(l) + 6);
+    a1Edit = MakeNumEdit("a1Edit", beam);
+    PlaceAfter(a1Edit, editX, rowY[0], 50, MakeLabel(beam, "mmLabel11", "mm", 0, 0));
+    LtEdit = MakeNumEdit("LtEdit", beam);
+    PlaceAfter(LtEdit, editX, rowY[1], 50, MakeLabel(beam, "mmLabel12", "mm", 0, 0));
+    btEdit = MakeNumEdit("btEdit", beam);
+    PlaceAfter(btEdit, editX, rowY[2], 50, MakeLabel(beam, "mmLabel13", "mm", 0, 0));
+
+    // Right column: modulus and inertia, flush with the right edge of the box.
+    const QString etText = "Tala elastsusmoodul E   =", itText = "Tala inertsimoment     I    =";
+    const QFontMetrics metrics(beam->font());
+    auto* gpa = MakeLabel(beam, "GPaLabel1", "GPa", 0, 0);
+    auto* cm = MakeLabel(beam, "cm4Label1", "cm", 0, 0);
+    editX = beam->width() - 10 - std::max(gpa->width(), cm->width() + 6) - 4 - 58;
+    const int rightX =
+        editX - 8 - std::max(metrics.horizontalAdvance(etText), metrics.horizontalAdvance(itText));
+    symbol("EtLabel1", etText, "Tala elastsusmoodul E", "t", "tLabel4", rightX, 0);
+    symbol("ItLabel1", itText, "Tala inertsimoment     I", "t", "tLabel5", rightX, 1);
+    EtEdit = MakeNumEdit("EtEdit", beam);
+    PlaceAfter(EtEdit, editX, rowY[0], 58, gpa);
+    ItEdit = MakeNumEdit("ItEdit", beam);
+    PlaceAfter(ItEdit, editX, rowY[1], 58, cm);
+    AddSubscript(cm, "cm", "4", "cm4Label2", -3);
+
+    // General-case results: stress, sign, strength.
+    const QString stressHint = "Max. pinge toesõlmes";
+    const QString strengthHint = "Seina arvutuslik survetugevus";
+    const int resultY = 156, resultH = 44, valueY = 21;
+    SigmaMaxGroupBox1 = Korvel::MakeGroupBox(g, "SigmaMaxGroupBox1", "Max. pinge toesõlmes",
+                                             QRect(8, resultY, 210, resultH));
+    auto* sigma1 = WithHint(
+        MakeLabel(SigmaMaxGroupBox1, "SigmaMaxLabel1", "σ          =", 12, valueY), stressHint);
+    AddSubscript(sigma1, "σ", "max", "maxLabel1");
+    SigmaMaxLabel2 = WithHint(
+        MakeLabel(SigmaMaxGroupBox1, "SigmaMaxLabel2", "0.87 MPa", RightOf(sigma1) + 6, valueY),
+        stressHint);
+
+    KTingGroupBox4 =
+        Korvel::MakeGroupBox(g, "KTingGroupBox4", "", QRect(220, resultY, 24, resultH));
+    KTingLabel6 = MakeMarker(KTingGroupBox4, "KTingLabel6", 4, valueY - 2);
+
+    fdGroupBox1 = Korvel::MakeGroupBox(g, "fdGroupBox1", "Seina arvutuslik survetugevus",
+                                       QRect(246, resultY, 215, resultH));
+    fdLabel3 =
+        WithHint(MakeLabel(fdGroupBox1, "fdLabel3", "f    = 1.16 MPa", 12, valueY), strengthHint);
+    AddSubscript(fdLabel3, "f", "d", "dLabel3");
+
+    // Free-space variant
+    CheckBox1 = new QCheckBox("Toesõlme arvutus juhul, kui tala kõrval on vaba ruumi", page);
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1->move(245, 235);
+    CheckBox1->adjustSize();
+    connect(CheckBox1, &QCheckBox::toggled, this, &TMainKORVELseinForm::CheckBox1Click);
+
+    TKVRGroupBox = Korvel::MakeGroupBox(page, "TKVRGroupBox", "", QRect(245, 262, 469, 155));
+    g = TKVRGroupBox;
+    auto* position =
+        Korvel::MakeGroupBox(g, "TASGroupBox", "Tala asetus seinal", QRect(8, 6, 453, 90));
+    auto radio = [&](const char* name, const QString& text, int y) {
+        auto* b = new QRadioButton(text, position);
+        b->setObjectName(name);
+        b->move(10, y);
+        b->adjustSize();
+        return b;
+    };
+    RadioButton1 =
+        radio("RadioButton1", "Tala toetub seinale seina keskel ja ulatub üle seina", 19);
+    RadioButton2 = radio("RadioButton2", "Tala toetub seinale seina otsas ja ulatub üle seina", 41);
+    RadioButton3 = radio("RadioButton3", "Tala toetub seinale talaotsa all ja talade samm on", 63);
+    RadioButton2->setChecked(true);
+    // User clicks only: the checked state set by code needs no invalidation.
+    connect(RadioButton1, &QRadioButton::clicked, this, &TMainKORVELseinForm::RadioButton1Click);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TMainKORVELseinForm::RadioButton2Click);
+    connect(RadioButton3, &QRadioButton::clicked, this, &TMainKORVELseinForm::RadioButton3Click);
+    stEdit = MakeNumEdit("stEdit", position);
+    PlaceAfter(stEdit, RightOf(RadioButton3) + 6,
+               RadioButton3->y() + (RadioButton3->height() - EditHeight) / 2, 56,
+               MakeLabel(position, "mmLabel14", "mm", 0, 0));
+
+    const int result2Y = 100;
+    SigmaMaxGroupBox2 = Korvel::MakeGroupBox(g, "SigmaMaxGroupBox2", "Max. pinge toesõlmes",
+                                             QRect(8, result2Y, 210, resultH));
+    auto* sigma2 = WithHint(
+        MakeLabel(SigmaMaxGroupBox2, "SigmaMaxLabel3", "σ          =", 12, valueY), stressHint);
+    AddSubscript(sigma2, "σ", "max", "maxLabel2");
+    SigmaMaxLabel4 = WithHint(
+        MakeLabel(SigmaMaxGroupBox2, "SigmaMaxLabel4", "0.87 MPa", RightOf(sigma2) + 6, valueY),
+        stressHint);
+
+    KTingGroupBox5 =
+        Korvel::MakeGroupBox(g, "KTingGroupBox5", "", QRect(220, result2Y, 24, resultH));
+    KTingLabel7 = MakeMarker(KTingGroupBox5, "KTingLabel7", 4, valueY - 2);
+
+    fdGroupBox2 = Korvel::MakeGroupBox(g, "fdGroupBox2", "Seina arvutuslik survetugevus",
+                                       QRect(246, result2Y, 215, resultH));
+    fdflocLabel1 =
+        WithHint(MakeLabel(fdGroupBox2, "fdflocLabel1", "f    = f        = 2.75 MPa", 12, valueY),
+                 strengthHint);
+    AddSubscript(fdflocLabel1, "f", "d", "dLabel4");
+    AddSubscript(fdflocLabel1, "f    = f", "loc", "locLabel1");
+
+    ToesPeida2();
+    TKVRGroupBox->hide();
+}
+
+void TMainKORVELseinForm::Button3Click() {
+    try {
+        SetToesValues();
+        KuvaTulemused->setEnabled(true);
+        HideResultsTab();
+        if (CheckBox1->isChecked()) {
+            RefreshDistributionArea();
+            // A rejected spacing leaves the free-space results unshown, so the
+            // report may not offer them either.
+            if (!ToesKontroll()) return;
+        }
+    } catch (const EArvutusViga& e) {
+        Korvel::ShowWarning(this, QString::fromUtf8(e.what()));
+        if (TulemusedValikForm) TulemusedValikForm->ToesCheckBox->setEnabled(false);
+        return;
+    }
+    if (TulemusedValikForm) TulemusedValikForm->ToesCheckBox->setEnabled(true);
+}
+
+void TMainKORVELseinForm::CheckBox1Click() {
+    const bool on = CheckBox1->isChecked();
+    TKVRGroupBox->setVisible(on);
+    ToesPeida2();
+    RefreshDistributionArea();
+    HideResultsTab();
+    if (on && TulemusedValikForm) TulemusedValikForm->ToesCheckBox->setEnabled(false);
+}
+
+void TMainKORVELseinForm::RadioButton1Click() {
+    TArvutused& r = *ARVUT;
+    if (RadioButton1->isChecked()) r.Ad = (2 * r.t + r.bt) * r.t;
+    WithdrawFreeSpace(this);
+}
+
+void TMainKORVELseinForm::RadioButton2Click() {
+    TArvutused& r = *ARVUT;
+    if (RadioButton2->isChecked()) r.Ad = (r.t + r.bt) * r.t;
+    WithdrawFreeSpace(this);
+}
+
+void TMainKORVELseinForm::RadioButton3Click() {
+    RefreshSpacing();
+    WithdrawFreeSpace(this);
+}
+
+void TMainKORVELseinForm::SetToesValues() {
+    TArvutused& r = *ARVUT;
+    r.ToesArvutus();
+    ToesNaita1();
+    SetText(SigmaMaxLabel2, Fmt("%.2f MPa", {r.sigmamax}));
+    SetText(fdLabel3, Fmt("f    = %.2f MPa", {r.fd}));
+    Korvel::SetMarker(KTingLabel6, r.sigmamax, r.fd);
+}
+
+void TMainKORVELseinForm::SetToesEfektValues() {
+    if (!CheckBox1->isChecked()) return;
+    TArvutused& r = *ARVUT;
+    r.ToesEfektArvutus();
+    ToesNaita2();
+    SetText(SigmaMaxLabel4, Fmt("%.2f MPa", {r.sigmamax}));
+    SetText(fdflocLabel1, Fmt("f    = f        = %.2f MPa", {r.floc}));
+    Korvel::SetMarker(KTingLabel7, r.sigmamax, r.floc);
+}
+
+bool TMainKORVELseinForm::ToesKontroll() {
+    if (RadioButton3->isChecked() && WholeMm(ARVUT->st) > WholeMm(ARVUT->L)) {
+        Korvel::SetBackground(stEdit, Korvel::ReviewYellow);
+        // Its change handler stores 0, refreshes c1 and Ad and withdraws the
+        // free-space results.
+        stEdit->setText("0");
+        Korvel::ShowWarning(this, "Vaata üle kollased lahtrid!");
+        return false;
+    }
+    Korvel::ResetBackground(stEdit);
+    SetToesEfektValues();
+    return true;
+}
+
+void TMainKORVELseinForm::ToesNaita1() {
+    SigmaMaxGroupBox1->show();
+    KTingGroupBox4->show();
+    fdGroupBox1->show();
+}
+
+void TMainKORVELseinForm::ToesPeida1() {
+    SigmaMaxGroupBox1->hide();
+    KTingGroupBox4->hide();
+    fdGroupBox1->hide();
+}
+
+void TMainKORVELseinForm::ToesNaita2() {
+    SigmaMaxGroupBox2->show();
+    KTingGroupBox5->show();
+    fdGroupBox2->show();
+}
+
+void TMainKORVELseinForm::ToesPeida2() {
+    SigmaMaxGroupBox2->hide();
+    KTingGroupBox5->hide();
+    fdGroupBox2->hide();
+}
+
+void TMainKORVELseinForm::RefreshSpacing() {
+    TArvutused& r = *ARVUT;
+    // The spread beside the beam: the wall thickness, at most half the spacing.
+    r.c1 = 2 * WholeMm(r.t) < WholeMm(r.st) ? r.t : r.st / 2;
+    if (RadioButton3->isChecked()) r.Ad = (2 * r.c1 + r.bt) * r.a1;
+}
+
+void TMainKORVELseinForm::RefreshDistributionArea() {
+    TArvutused& r = *ARVUT;
+    if (RadioButton1->isChecked()) r.Ad = (2 * r.t + r.bt) * r.t;
+    if (RadioButton2->isChecked()) r.Ad = (r.t + r.bt) * r.t;
+    RefreshSpacing();
+}
