@@ -24,18 +24,13 @@ protected:
     QString Floc(const char* pointText) const {
         return "f    = f        = " + Num(pointText) + " MPa";
     }
-    bool GeneralShown() const {
-        return Shown(W->SigmaMaxGroupBox1) && Shown(W->KTingGroupBox4) && Shown(W->fdGroupBox1);
+    // The three boxes of a result row go together: "shown", "hidden" or "mixed".
+    QString Row(const QWidget* stress, const QWidget* sign, const QWidget* strength) const {
+        const int n = Shown(stress) + Shown(sign) + Shown(strength);
+        return n == 3 ? "shown" : n == 0 ? "hidden" : "mixed";
     }
-    bool GeneralHidden() const {
-        return !Shown(W->SigmaMaxGroupBox1) && !Shown(W->KTingGroupBox4) && !Shown(W->fdGroupBox1);
-    }
-    bool FreeShown() const {
-        return Shown(W->SigmaMaxGroupBox2) && Shown(W->KTingGroupBox5) && Shown(W->fdGroupBox2);
-    }
-    bool FreeHidden() const {
-        return !Shown(W->SigmaMaxGroupBox2) && !Shown(W->KTingGroupBox5) && !Shown(W->fdGroupBox2);
-    }
+    QString General() const { return Row(W->SigmaMaxGroupBox1, W->KTingGroupBox4, W->fdGroupBox1); }
+    QString Free() const { return Row(W->SigmaMaxGroupBox2, W->KTingGroupBox5, W->fdGroupBox2); }
     // Pressed ARVUTA with the results tab showing, so that hiding it is seen.
     void Arvuta() {
         W->ShowResultsTab();
@@ -44,7 +39,7 @@ protected:
 };
 
 TEST_F(ToesTest, StartValuesGiveTheWorkedExample) {
-    EXPECT_TRUE(GeneralShown());
+    EXPECT_EQ(General(), "shown");
     EXPECT_EQ(W->SigmaMaxLabel2->text(), "0.87 MPa");
     EXPECT_FALSE(Shown(W->TKVRGroupBox));
     EXPECT_FALSE(W->CheckBox1->isChecked());
@@ -52,7 +47,7 @@ TEST_F(ToesTest, StartValuesGiveTheWorkedExample) {
 
     Arvuta();
     EXPECT_TRUE(warnings.texts.isEmpty());
-    EXPECT_TRUE(GeneralShown());
+    EXPECT_EQ(General(), "shown");
     EXPECT_EQ(W->SigmaMaxLabel2->text(), Num("0.87") + " MPa");
     EXPECT_EQ(W->fdLabel3->text(), "f    = " + Num("1.16") + " MPa");
     EXPECT_EQ(W->KTingLabel6->text(), "<");
@@ -65,10 +60,10 @@ TEST_F(ToesTest, StartValuesGiveTheWorkedExample) {
 TEST_F(ToesTest, FreeSpaceForTheThreeBeamPositions) {
     Click(W->CheckBox1);
     EXPECT_TRUE(Shown(W->TKVRGroupBox));
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(Free(), "hidden");
 
     Arvuta();
-    EXPECT_TRUE(FreeShown());
+    EXPECT_EQ(Free(), "shown");
     EXPECT_EQ(W->SigmaMaxLabel4->text(), Num("0.87") + " MPa");
     EXPECT_EQ(W->fdflocLabel1->text(), Floc("2.14"));
     EXPECT_EQ(W->KTingLabel7->text(), "<");
@@ -83,11 +78,11 @@ TEST_F(ToesTest, FreeSpaceForTheThreeBeamPositions) {
                           Case{W->RadioButton2, "2.14"}}) {
         Click(c.button);
         // A new position withdraws the free-space results only.
-        EXPECT_TRUE(FreeHidden()) << c.floc;
-        EXPECT_TRUE(GeneralShown()) << c.floc;
+        EXPECT_EQ(Free(), "hidden") << c.floc;
+        EXPECT_EQ(General(), "shown") << c.floc;
         EXPECT_FALSE(ReportBox()->isEnabled()) << c.floc;
         Arvuta();
-        EXPECT_TRUE(FreeShown()) << c.floc;
+        EXPECT_EQ(Free(), "shown") << c.floc;
         EXPECT_EQ(W->fdflocLabel1->text(), Floc(c.floc));
         EXPECT_TRUE(ReportBox()->isEnabled()) << c.floc;
     }
@@ -136,8 +131,8 @@ TEST_F(ToesTest, SpacingBeyondAShortenedWall) {
     EXPECT_DOUBLE_EQ(W->ARVUT->st, 0);
     EXPECT_DOUBLE_EQ(W->ARVUT->c1, 0);
     EXPECT_DOUBLE_EQ(W->ARVUT->Ad, 0.2 * 0.2);
-    EXPECT_TRUE(GeneralShown());
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(General(), "shown");
+    EXPECT_EQ(Free(), "hidden");
     // No report of a free-space result the page did not show.
     EXPECT_FALSE(ReportBox()->isEnabled());
     EXPECT_TRUE(W->KuvaTulemused->isEnabled());
@@ -149,7 +144,7 @@ TEST_F(ToesTest, SpacingBeyondAShortenedWall) {
     Arvuta();
     EXPECT_TRUE(warnings.texts.isEmpty());
     EXPECT_EQ(ColourName(W->stEdit), "normal");
-    EXPECT_TRUE(FreeShown());
+    EXPECT_EQ(Free(), "shown");
     EXPECT_TRUE(ReportBox()->isEnabled());
 }
 
@@ -163,13 +158,13 @@ TEST_F(ToesTest, RejectedSpacingFallsBackToTheWallLength) {
 
 TEST_F(ToesTest, UncomputableInputsWarnAndShowNothing) {
     Paste(W->qdEdit, "0");
-    EXPECT_TRUE(GeneralHidden());
+    EXPECT_EQ(General(), "hidden");
     const QString before = W->SigmaMaxLabel2->text();
     Arvuta();
     ASSERT_EQ(warnings.texts.size(), 1);
     EXPECT_FALSE(warnings.texts[0].isEmpty());
     EXPECT_EQ(warnings.titles[0], "Warning");
-    EXPECT_TRUE(GeneralHidden());
+    EXPECT_EQ(General(), "hidden");
     EXPECT_EQ(W->SigmaMaxLabel2->text(), before);
     EXPECT_FALSE(W->KuvaTulemused->isEnabled());
     EXPECT_FALSE(ReportBox()->isEnabled());
@@ -184,8 +179,8 @@ TEST_F(ToesTest, UncomputableInputsWarnAndShowNothing) {
     Arvuta();
     ASSERT_EQ(warnings.texts.size(), 1);
     EXPECT_NE(warnings.texts[0], "Vaata üle kollased lahtrid!");
-    EXPECT_TRUE(GeneralShown());
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(General(), "shown");
+    EXPECT_EQ(Free(), "hidden");
     EXPECT_FALSE(ReportBox()->isEnabled());
 
     // The same bearing length in position 2 is computable.
@@ -193,7 +188,7 @@ TEST_F(ToesTest, UncomputableInputsWarnAndShowNothing) {
     warnings.clear();
     Arvuta();
     EXPECT_TRUE(warnings.texts.isEmpty());
-    EXPECT_TRUE(FreeShown());
+    EXPECT_EQ(Free(), "shown");
     EXPECT_TRUE(ReportBox()->isEnabled());
 }
 
@@ -205,8 +200,8 @@ TEST_F(ToesTest, WhatWithdrawsTheResultsAndTheReportSection) {
     // A beam input hides both result rows.
     W->ShowResultsTab();
     Paste(W->EtEdit, "2");
-    EXPECT_TRUE(GeneralHidden());
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(General(), "hidden");
+    EXPECT_EQ(Free(), "hidden");
     EXPECT_FALSE(ReportBox()->isEnabled());
     EXPECT_FALSE(W->ResultsTabVisible());
     EXPECT_TRUE(W->KuvaTulemused->isEnabled());
@@ -215,8 +210,8 @@ TEST_F(ToesTest, WhatWithdrawsTheResultsAndTheReportSection) {
     Arvuta();
     W->ShowResultsTab();
     Paste(W->stEdit, "450");
-    EXPECT_TRUE(GeneralShown());
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(General(), "shown");
+    EXPECT_EQ(Free(), "hidden");
     EXPECT_FALSE(ReportBox()->isEnabled());
     EXPECT_FALSE(W->ResultsTabVisible());
 
@@ -226,14 +221,14 @@ TEST_F(ToesTest, WhatWithdrawsTheResultsAndTheReportSection) {
     EXPECT_FALSE(Shown(W->TKVRGroupBox));
     EXPECT_TRUE(ReportBox()->isEnabled());
     Click(W->CheckBox1);
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(Free(), "hidden");
     EXPECT_FALSE(ReportBox()->isEnabled());
 
     // A wall input withdraws everything, the menu item included.
     Arvuta();
     Paste(W->LEdit, "4000");
-    EXPECT_TRUE(GeneralHidden());
-    EXPECT_TRUE(FreeHidden());
+    EXPECT_EQ(General(), "hidden");
+    EXPECT_EQ(Free(), "hidden");
     EXPECT_FALSE(ReportBox()->isEnabled());
     EXPECT_FALSE(W->KuvaTulemused->isEnabled());
 }
