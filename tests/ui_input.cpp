@@ -156,17 +156,17 @@ TEST_F(InputTest, EnterMovesAlongTheChainAndSkipsHiddenControls) {
     PressEnter(W->rooEdit);
     EXPECT_EQ(QApplication::focusWidget(), W->TKComboBox);
     PressEnter(W->TKComboBox);
-    EXPECT_EQ(QApplication::focusWidget(), W->ArvutPageControl);
+    EXPECT_TRUE(W->ArvutPageControl->hasFocus());
 
     W->qtdEdit->setFocus();
     PressEnter(W->qtdEdit);
-    EXPECT_EQ(QApplication::focusWidget(), W->ArvutPageControl);
+    EXPECT_TRUE(W->ArvutPageControl->hasFocus());
 
     // The spacing edit is hidden until the free-space variant is on.
     W->ArvutPageControl->setCurrentWidget(W->ToesArvut);
     W->ItEdit->setFocus();
     PressEnter(W->ItEdit);
-    EXPECT_EQ(QApplication::focusWidget(), W->ArvutPageControl);
+    EXPECT_TRUE(W->ArvutPageControl->hasFocus());
 }
 
 TEST_F(InputTest, EveryEditIsNamedByItsHint) {

@@ -58,6 +58,9 @@ void UiTest::ShowMainWindow() {
     for (int i = 0; i < 50 && !(AboutBox && AboutBox->result() == QDialog::Accepted); ++i)
         QTest::qWait(10);
     closer.stop();
+    // The headless platform does not give the focus back by itself.
+    W->activateWindow();
+    QApplication::setActiveWindow(W);
     QApplication::processEvents();
 }
 
