@@ -90,6 +90,7 @@ bool TMainKORVELseinForm::AndmeteSisestus() {
     } catch (const EArvutusViga& e) {
         // A half-written report must not be shown or printed.
         ClearReport();
+        HideResultsTab();
         Korvel::ShowWarning(this, QString::fromUtf8(e.what()));
         return false;
     }
