@@ -187,7 +187,8 @@ public:
     void BuildKoondjPage();
     void Button2Click();
     void CheckBox2Click();
-    void KoondjKontroll();
+    // The fit test and the display; false when no result could be shown.
+    bool KoondjKontroll();
     void SetKoondjValues();
     void SetKoondjValues1();
     void SetKoondjNurgaValues();
