@@ -3,7 +3,6 @@
 // the record, and the invalidation group of the field. Also the Enter chain
 // and the leave handlers.
 #include "KORVELs.h"
-#include "KoondjLisa.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
 #include "TulemusedValik.h"
@@ -189,8 +188,6 @@ void TMainKORVELseinForm::Invalidate(InvalidationGroup group) {
     auto* choice = TulemusedValikForm;
     switch (group) {
     case G::A:
-        // The special-case window shows force results: stale once an input changes.
-        if (KoondjLisaForm) KoondjLisaForm->hide();
         KandevPeida2();
         KoondjPeida1();
         KoondjPeida2();
@@ -211,10 +208,9 @@ void TMainKORVELseinForm::Invalidate(InvalidationGroup group) {
         break;
     case G::K1:
     case G::K2:
-        if (group == G::K1) {
+        if (group == G::K1)
             KoondjPeida1();
-            if (KoondjLisaForm) KoondjLisaForm->hide();
-        } else
+        else
             KoondjPeida2();
         HideResultsTab();
         if (choice) choice->KKJCheckBox->setEnabled(false);

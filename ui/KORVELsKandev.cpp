@@ -15,28 +15,12 @@
 using Korvel::AddSubscript;
 using Korvel::Fmt;
 using Korvel::MakeLabel;
+using Korvel::WithHint;
 
 namespace {
 
-void SetText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
 QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* marker = new QLabel(text, parent);
-    marker->setObjectName(name);
-    QFont f = marker->font();
-    f.setPixelSize(15);
-    marker->setFont(f);
-    marker->setAlignment(Qt::AlignCenter);
-    marker->setGeometry(x, y, 16, 19);
-    return marker;
-}
-
-QLabel* WithHint(QLabel* label, const char* hint) {
-    Korvel::SetHint(label, QString::fromUtf8(hint));
-    return label;
+    return Korvel::MakeMarker(parent, name, text, QRect(x, y, 16, 19));
 }
 
 } // namespace
@@ -45,20 +29,11 @@ void TMainKORVELseinForm::BuildKandevPage() {
     KVGroupBox = Korvel::MakeGroupBox(KandevArvut, "KVGroupBox", "", QRect(2, 0, 744, 430));
     auto* page = KVGroupBox;
 
-    KVImage = new QLabel(page);
-    KVImage->setObjectName("KVImage");
-    KVImage->setGeometry(8, 8, 238, 369);
-    KVImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Korvel::SetPicture(KVImage, ":/pictures/kandev");
+    KVImage = Korvel::MakePictureBox(page, "KVImage", QRect(8, 8, 238, 369), ":/pictures/kandev");
     auto* caption = MakeLabel(page, "Label1", "Joonis 1. Arvutusskeem", 62, 356);
     Korvel::SetBackground(caption, Qt::white);
 
-    Button1 = new QPushButton("ARVUTA", page);
-    Button1->setObjectName("Button1");
-    QFont big = Button1->font();
-    big.setPixelSize(15);
-    Button1->setFont(big);
-    Button1->setGeometry(86, 392, 81, 26);
+    Button1 = Korvel::MakeCalcButton(page, "Button1", QRect(86, 392, 81, 26));
     connect(Button1, &QPushButton::clicked, this, &TMainKORVELseinForm::Button1Click);
 
     // Loads and eccentricities
@@ -205,18 +180,18 @@ void TMainKORVELseinForm::SetKandevValues() {
         KandevNaita2();
     KandevNaita1();
 
-    SetText(Msd1Label1, Fmt("M        = %.2f kNm", {r.Msd1}));
-    SetText(MsdmLabel1, Fmt("M          = %.2f kNm", {r.Msdm}));
-    SetText(Msd2Label1, Fmt("M        = %.f kNm", {r.Msd2}));
-    SetText(Nsd1Label1, Fmt("N        = %.2f kN", {r.Nsd1}));
-    SetText(NsdmLabel1, Fmt("N         = %.2f kN", {r.Nsdm}));
-    SetText(Nsd2Label1, Fmt("N        = %.2f kN", {r.Nsd2}));
-    SetText(eLabel4, Fmt("e    = %.2f mm", {r.emk * 1000}));
-    SetText(eLabel2, Fmt("e    = %.2f mm", {r.e1 * 1000}));
-    SetText(eLabel6, Fmt("e    = %.2f mm", {r.e2 * 1000}));
-    SetText(NRdmLabel1, Fmt("N          = %.2f kN", {r.NRdm * 1000}));
-    SetText(NRd1Label1, Fmt("N         = %.2f kN", {r.NRd1 * 1000}));
-    SetText(NRd2Label1, Fmt("N         = %.2f kN", {r.NRd2 * 1000}));
+    Korvel::SetLabelText(Msd1Label1, Fmt("M        = %.2f kNm", {r.Msd1}));
+    Korvel::SetLabelText(MsdmLabel1, Fmt("M          = %.2f kNm", {r.Msdm}));
+    Korvel::SetLabelText(Msd2Label1, Fmt("M        = %.f kNm", {r.Msd2}));
+    Korvel::SetLabelText(Nsd1Label1, Fmt("N        = %.2f kN", {r.Nsd1}));
+    Korvel::SetLabelText(NsdmLabel1, Fmt("N         = %.2f kN", {r.Nsdm}));
+    Korvel::SetLabelText(Nsd2Label1, Fmt("N        = %.2f kN", {r.Nsd2}));
+    Korvel::SetLabelText(eLabel4, Fmt("e    = %.2f mm", {r.emk * 1000}));
+    Korvel::SetLabelText(eLabel2, Fmt("e    = %.2f mm", {r.e1 * 1000}));
+    Korvel::SetLabelText(eLabel6, Fmt("e    = %.2f mm", {r.e2 * 1000}));
+    Korvel::SetLabelText(NRdmLabel1, Fmt("N          = %.2f kN", {r.NRdm * 1000}));
+    Korvel::SetLabelText(NRd1Label1, Fmt("N         = %.2f kN", {r.NRd1 * 1000}));
+    Korvel::SetLabelText(NRd2Label1, Fmt("N         = %.2f kN", {r.NRd2 * 1000}));
 
     Korvel::SetMarker(KTingLabel1, r.Nsd1, r.NRd1 * 1000);
     Korvel::SetMarker(KTingLabel2, r.Nsdm, r.NRdm * 1000);

@@ -22,6 +22,7 @@ using Korvel::AddSubscript;
 using Korvel::Fmt;
 using Korvel::MakeLabel;
 using Korvel::WholeMm;
+using Korvel::WithHint;
 
 namespace {
 
@@ -29,46 +30,14 @@ constexpr int EditHeight = 20;
 constexpr int LengthEditWidth = 42;
 constexpr int LoadEditWidth = 60;
 
-void SetText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
-QLabel* WithHint(QLabel* label, const char* hint) {
-    Korvel::SetHint(label, QString::fromUtf8(hint));
-    return label;
-}
-
-// Where the frame of a titled group box begins under its title.
-int FrameTop(const QGroupBox* box) {
-    QStyleOptionGroupBox opt;
-    opt.initFrom(box);
-    opt.text = box->title();
-    opt.lineWidth = 1;
-    opt.textAlignment = box->alignment();
-    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QStyle* style = box->style();
-    // Some styles report the whole box as the frame and draw it under the title.
-    return std::max(
-        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, box).top(),
-        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box).bottom());
-}
-
 // The values stand at ValueY in their boxes; the marker is centred on them.
 constexpr int ValueY = 21;
 int MarkerY(const QGroupBox* titled) {
-    return ValueY + 7 - 19 / 2 - FrameTop(titled);
+    return ValueY + 7 - 19 / 2 - Korvel::GroupFrameTop(titled);
 }
 
 QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, int y) {
-    auto* marker = new QLabel(text, parent);
-    marker->setObjectName(name);
-    QFont f = marker->font();
-    f.setPixelSize(15);
-    marker->setFont(f);
-    marker->setAlignment(Qt::AlignCenter);
-    marker->setGeometry(4, y, 16, 19);
-    return marker;
+    return Korvel::MakeMarker(parent, name, text, QRect(4, y, 16, 19));
 }
 
 // Load-position case by r = 2 alt / h.
@@ -91,27 +60,13 @@ void TMainKORVELseinForm::BuildKoondjPage() {
     KJGroupBox = Korvel::MakeGroupBox(KoondjArvut, "KJGroupBox", "", QRect(2, 0, 744, 430));
     auto* page = KJGroupBox;
 
-    KJImage = new QLabel(page);
-    KJImage->setObjectName("KJImage");
-    KJImage->setGeometry(7, 18, 354, 378);
-    KJImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Korvel::SetPicture(KJImage, ":/pictures/koondj");
+    KJImage = Korvel::MakePictureBox(page, "KJImage", QRect(7, 18, 354, 378), ":/pictures/koondj");
     for (auto [name, text, y] : {std::tuple{"Label2", "Joonis 2. Pingejaotus müüris", 190},
                                  std::tuple{"Label3", "Joonis 3. Tõmbepinged müüri nurgas", 375}}) {
-        auto* caption = MakeLabel(page, name, QString::fromUtf8(text), 20, y);
-        QPalette pal = caption->palette();
-        pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-        pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-        caption->setPalette(pal);
-        caption->setAutoFillBackground(true);
+        Korvel::MakeCaption(page, name, QString::fromUtf8(text), 20, y);
     }
 
-    Button2 = new QPushButton("ARVUTA", page);
-    Button2->setObjectName("Button2");
-    QFont big = Button2->font();
-    big.setPixelSize(15);
-    Button2->setFont(big);
-    Button2->setGeometry(133, 400, 81, 26);
+    Button2 = Korvel::MakeCalcButton(page, "Button2", QRect(133, 400, 81, 26));
     connect(Button2, &QPushButton::clicked, this, &TMainKORVELseinForm::Button2Click);
 
     // Label with subscript, edit and unit in one line; the edits of a group
@@ -147,7 +102,7 @@ void TMainKORVELseinForm::BuildKoondjPage() {
         left = Korvel::MakeGroupBox(parent, leftName, QString::fromUtf8(leftTitle),
                                     QRect(4, y, leftWidth, 42));
         // The caption-less marker box lines up with the frames of its neighbours.
-        const int top = FrameTop(left);
+        const int top = Korvel::GroupFrameTop(left);
         middle = Korvel::MakeGroupBox(parent, middleName, "",
                                       QRect(8 + leftWidth, y + top, 24, 42 - top));
         const int rightX = middle->x() + middle->width() + 4;
@@ -351,8 +306,8 @@ void TMainKORVELseinForm::SetKoondjValues() {
     }
     KoondjNaita1();
     ARVUT->KoonjArvutus();
-    SetText(SigmaCLabel2, Fmt("%.2f MPa", {ARVUT->sigmac}));
-    SetText(SigmaAdmLabel2, Fmt("%.2f MPa", {ARVUT->sigmaadm}));
+    Korvel::SetLabelText(SigmaCLabel2, Fmt("%.2f MPa", {ARVUT->sigmac}));
+    Korvel::SetLabelText(SigmaAdmLabel2, Fmt("%.2f MPa", {ARVUT->sigmaadm}));
     Korvel::SetMarker(KTingLabel4, ARVUT->sigmac, ARVUT->sigmaadm);
 }
 
@@ -367,23 +322,24 @@ void TMainKORVELseinForm::SetKoondjValues1() {
             widget->setVisible(visible);
     };
     if (c == KoondjCase::End) {
-        SetText(w->althLabel,
-                "Kuna  2a    /h = 0, siis peavad olema rahuldatud järgmised tingimused:");
+        Korvel::SetLabelText(
+            w->althLabel, "Kuna  2a    /h = 0, siis peavad olema rahuldatud järgmised tingimused:");
         showRow({w->SigmaCGroupBox1, w->KTingGroupBox6, w->SigmaAdmGroupBox1}, true);
-        SetText(w->SigmaCLabel4, Fmt("%.2f MPa", {r.sigmac}));
-        SetText(w->fdLabel4, Fmt("f     = %.2f MPa", {r.fd}));
+        Korvel::SetLabelText(w->SigmaCLabel4, Fmt("%.2f MPa", {r.sigmac}));
+        Korvel::SetLabelText(w->fdLabel4, Fmt("f     = %.2f MPa", {r.fd}));
         showRow({w->SigmaCGroupBox2, w->KTingGroupBox7, w->SigmaAdmGroupBox2}, true);
-        SetText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
-        SetText(w->fdLabel5, Fmt("1,25 x f     = %.2f MPa", {1.25 * r.fd}));
+        Korvel::SetLabelText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
+        Korvel::SetLabelText(w->fdLabel5, Fmt("1,25 x f     = %.2f MPa", {1.25 * r.fd}));
         Korvel::SetMarker(w->KTingLabel8, r.sigmac, r.fd);
         Korvel::SetMarker(w->KTingLabel9, r.sigmac, 1.25 * r.fd);
     } else if (c == KoondjCase::Far) {
-        SetText(w->althLabel,
-                "Kuna  2a    /h > või = 1, siis peab olema rahuldatud järgmine tingimus:");
+        Korvel::SetLabelText(
+            w->althLabel,
+            "Kuna  2a    /h > või = 1, siis peab olema rahuldatud järgmine tingimus:");
         showRow({w->SigmaCGroupBox1, w->KTingGroupBox6, w->SigmaAdmGroupBox1}, false);
         showRow({w->SigmaCGroupBox2, w->KTingGroupBox7, w->SigmaAdmGroupBox2}, true);
-        SetText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
-        SetText(w->fdLabel5, Fmt("1,50 x f     = %.2f MPa", {1.5 * r.fd}));
+        Korvel::SetLabelText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
+        Korvel::SetLabelText(w->fdLabel5, Fmt("1,50 x f     = %.2f MPa", {1.5 * r.fd}));
         Korvel::SetMarker(w->KTingLabel9, r.sigmac, 1.5 * r.fd);
     }
 }
@@ -393,15 +349,16 @@ void TMainKORVELseinForm::SetKoondjNurgaValues() {
     ARVUT->KoonjNurkArvutus();
     const TArvutused& r = *ARVUT;
     const double limit = 0.8 * r.ftu;
-    SetText(SigmaTmaxLabel2, Fmt("%.2f MPa", {r.sigmatmax}));
-    SetText(ftuLabel2, Fmt("%.2f MPa", {limit}));
+    Korvel::SetLabelText(SigmaTmaxLabel2, Fmt("%.2f MPa", {r.sigmatmax}));
+    Korvel::SetLabelText(ftuLabel2, Fmt("%.2f MPa", {limit}));
     Korvel::SetMarker(KTingLabel5, r.sigmatmax, limit);
     if (r.sigmatmax <= limit) {
         NtLabel1->hide();
         tLabel1->hide();
     } else {
-        SetText(NtLabel1,
-                Fmt("Müüritise nurk tuleb armeerida tõmbejõule  N   = %.2f kN", {r.Nt * 1000}));
+        Korvel::SetLabelText(
+            NtLabel1,
+            Fmt("Müüritise nurk tuleb armeerida tõmbejõule  N   = %.2f kN", {r.Nt * 1000}));
     }
 }
 

@@ -20,31 +20,16 @@ using Korvel::AddSubscript;
 using Korvel::Fmt;
 using Korvel::MakeLabel;
 using Korvel::WholeMm;
+using Korvel::WithHint;
 
 namespace {
 
 constexpr int EditHeight = 20;
 
-void SetText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
 QLabel* MakeMarker(QWidget* parent, const char* name, int x, int y) {
-    auto* marker = new QLabel("<", parent);
-    marker->setObjectName(name);
-    QFont f = marker->font();
-    f.setPixelSize(15);
-    marker->setFont(f);
-    marker->setAlignment(Qt::AlignCenter);
-    marker->setGeometry(x, y, 16, 19);
+    auto* marker = Korvel::MakeMarker(parent, name, "<", QRect(x, y, 16, 19));
     Korvel::SetBackground(marker, Korvel::MarkerGreen);
     return marker;
-}
-
-QLabel* WithHint(QLabel* label, const QString& hint) {
-    Korvel::SetHint(label, hint);
-    return label;
 }
 
 // The edit right after its label, the unit label right after the edit.
@@ -71,26 +56,10 @@ void TMainKORVELseinForm::BuildToesPage() {
     TSGroupBox = Korvel::MakeGroupBox(ToesArvut, "TSGroupBox", "", QRect(2, 0, 744, 430));
     auto* page = TSGroupBox;
 
-    TSImage = new QLabel(page);
-    TSImage->setObjectName("TSImage");
-    TSImage->setGeometry(15, 13, 194, 366);
-    TSImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Korvel::SetPicture(TSImage, ":/pictures/toes");
-    auto* caption = MakeLabel(page, "Label4", "Joonis 4. Tala toetus seinale", 33, 358);
-    {
-        QPalette pal = caption->palette();
-        pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-        pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-        caption->setPalette(pal);
-        caption->setAutoFillBackground(true);
-    }
+    TSImage = Korvel::MakePictureBox(page, "TSImage", QRect(15, 13, 194, 366), ":/pictures/toes");
+    Korvel::MakeCaption(page, "Label4", "Joonis 4. Tala toetus seinale", 33, 358);
 
-    Button3 = new QPushButton("ARVUTA", page);
-    Button3->setObjectName("Button3");
-    QFont big = Button3->font();
-    big.setPixelSize(15);
-    Button3->setFont(big);
-    Button3->setGeometry(62, 392, 81, 26);
+    Button3 = Korvel::MakeCalcButton(page, "Button3", QRect(62, 392, 81, 26));
     connect(Button3, &QPushButton::clicked, this, &TMainKORVELseinForm::Button3Click);
 
     // General case
@@ -282,8 +251,8 @@ void TMainKORVELseinForm::SetToesValues() {
     TArvutused& r = *ARVUT;
     r.ToesArvutus();
     ToesNaita1();
-    SetText(SigmaMaxLabel2, Fmt("%.2f MPa", {r.sigmamax}));
-    SetText(fdLabel3, Fmt("f    = %.2f MPa", {r.fd}));
+    Korvel::SetLabelText(SigmaMaxLabel2, Fmt("%.2f MPa", {r.sigmamax}));
+    Korvel::SetLabelText(fdLabel3, Fmt("f    = %.2f MPa", {r.fd}));
     Korvel::SetMarker(KTingLabel6, r.sigmamax, r.fd);
 }
 
@@ -292,8 +261,8 @@ void TMainKORVELseinForm::SetToesEfektValues() {
     TArvutused& r = *ARVUT;
     r.ToesEfektArvutus();
     ToesNaita2();
-    SetText(SigmaMaxLabel4, Fmt("%.2f MPa", {r.sigmamax}));
-    SetText(fdflocLabel1, Fmt("f    = f        = %.2f MPa", {r.floc}));
+    Korvel::SetLabelText(SigmaMaxLabel4, Fmt("%.2f MPa", {r.sigmamax}));
+    Korvel::SetLabelText(fdflocLabel1, Fmt("f    = f        = %.2f MPa", {r.floc}));
     Korvel::SetMarker(KTingLabel7, r.sigmamax, r.floc);
 }
 

@@ -15,40 +15,15 @@ using Korvel::MakeLabel;
 
 TKoondjLisaForm* KoondjLisaForm = nullptr;
 
+using Korvel::WithHint;
+
 namespace {
 
 constexpr int DesignWidth = 438;
 constexpr int DesignHeight = 198;
 
-QLabel* WithHint(QLabel* label, const char* hint) {
-    Korvel::SetHint(label, QString::fromUtf8(hint));
-    return label;
-}
-
-// Where the frame of a titled group box begins under its title.
-int FrameTop(const QGroupBox* box) {
-    QStyleOptionGroupBox opt;
-    opt.initFrom(box);
-    opt.text = box->title();
-    opt.lineWidth = 1;
-    opt.textAlignment = box->alignment();
-    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QStyle* style = box->style();
-    // Some styles report the whole box as the frame and draw it under the title.
-    return std::max(
-        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, box).top(),
-        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box).bottom());
-}
-
 QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, int y) {
-    auto* marker = new QLabel(text, parent);
-    marker->setObjectName(name);
-    QFont f = marker->font();
-    f.setPixelSize(17);
-    marker->setFont(f);
-    marker->setAlignment(Qt::AlignCenter);
-    marker->setGeometry(4, y, 20, 24);
-    return marker;
+    return Korvel::MakeMarker(parent, name, text, QRect(4, y, 20, 24), 17);
 }
 
 } // namespace
@@ -120,7 +95,7 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
             "Arvutuslik survepinge jõu all");
 
         // The caption-less marker box lines up with the frames of its neighbours.
-        const int top = FrameTop(r.left);
+        const int top = Korvel::GroupFrameTop(r.left);
         r.middle = Korvel::MakeGroupBox(g, r.middleName, "", QRect(208, y + top, 28, 50 - top));
         const int valueCentre = r.value->y() + r.value->height() / 2;
         r.marker = MakeMarker(r.middle, r.markerName, r.markerText, valueCentre - top - 12);

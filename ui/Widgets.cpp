@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
 
 namespace Korvel {
 
@@ -31,6 +35,53 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     label->move(x, y);
     label->adjustSize();
     return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, const QRect& geom,
+                   int pixelSize) {
+    auto* marker = new QLabel(text, parent);
+    marker->setObjectName(name);
+    QFont f = marker->font();
+    f.setPixelSize(pixelSize);
+    marker->setFont(f);
+    marker->setAlignment(Qt::AlignCenter);
+    marker->setGeometry(geom);
+    return marker;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* caption = MakeLabel(parent, name, text, x, y);
+    QPalette pal = caption->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
+    caption->setPalette(pal);
+    caption->setAutoFillBackground(true);
+    return caption;
+}
+
+QLabel* MakePictureBox(QWidget* parent, const char* name, const QRect& geom,
+                       const QString& resourceBase) {
+    auto* box = new QLabel(parent);
+    box->setObjectName(name);
+    box->setGeometry(geom);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetPicture(box, resourceBase);
+    return box;
+}
+
+QPushButton* MakeCalcButton(QWidget* parent, const char* name, const QRect& geom) {
+    auto* button = new QPushButton("ARVUTA", parent);
+    button->setObjectName(name);
+    QFont big = button->font();
+    big.setPixelSize(15);
+    button->setFont(big);
+    button->setGeometry(geom);
+    return button;
 }
 
 QLabel* AddSubscript(QLabel* main, const QString& prefix, const QString& sub, const char* name,
@@ -56,6 +107,20 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& title,
     box->setObjectName(name);
     box->setGeometry(geom);
     return box;
+}
+
+int GroupFrameTop(const QGroupBox* box) {
+    QStyleOptionGroupBox opt;
+    opt.initFrom(box);
+    opt.text = box->title();
+    opt.lineWidth = 1;
+    opt.textAlignment = box->alignment();
+    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QStyle* style = box->style();
+    // Some styles report the whole box as the frame and draw it under the title.
+    return std::max(
+        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxFrame, box).top(),
+        style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box).bottom());
 }
 
 void SetBackground(QWidget* widget, const QColor& colour) {
