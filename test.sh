@@ -18,6 +18,11 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test -j2
 ctest --test-dir build/test --output-on-failure -j2
 
+echo "== used from another project with add_subdirectory"
+cmake -S tests/consumer -B build/consumer -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/consumer -j2 --target korvel_consumer
+build/consumer/korvel_consumer
+
 echo "== sanitizers"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON \
     -DKORVEL_BUILD_BENCH=OFF -DKORVEL_BUILD_TOOLS=OFF >/dev/null
