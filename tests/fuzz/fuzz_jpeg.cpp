@@ -7,9 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QString reason;
-    const QImage image =
-        DecodeJpeg(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-                   &reason);
+    const QImage image = DecodeJpeg(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), &reason);
     if (image.isNull() && reason.isEmpty()) std::abort();
     return 0;
 }

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double reparsed = 0;
         if (!Korvel::ParseNumberText(back, reparsed)) std::abort();
         // The shown value is the value rounded to the decimals.
-        if (std::fabs(reparsed - value) > 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) +
-                                              std::fabs(value) * 1e-15)
+        if (std::fabs(reparsed - value) >
+            0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(value) * 1e-15)
             std::abort();
     }
     return 0;
