@@ -13,7 +13,7 @@
 #include <QTest>
 
 WarningCatcher::WarningCatcher() {
-    timer_.setInterval(5);
+    timer_.setInterval(0);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
