@@ -76,6 +76,7 @@ protected:
 
     void RandomEvent() {
         const int choice = Pick(14);
+        if (std::getenv("KORVEL_TRACE")) std::printf("event kind %d\n", choice);
         switch (choice) {
         case 0:
         case 1:

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStackedWidget>
 #include <QTest>
 
 WarningCatcher::WarningCatcher() {
@@ -87,7 +88,13 @@ void UiTest::Click(QWidget* button) {
 }
 
 bool UiTest::Shown(const QWidget* widget) const {
-    return widget && widget->isVisibleTo(W);
+    // Whether the page holding the widget is the current one does not count.
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == W) return true;
+        const bool isPage = qobject_cast<const QStackedWidget*>(w->parentWidget()) != nullptr;
+        if (!isPage && w->isHidden()) return false;
+    }
+    return false;
 }
 
 QString UiTest::Sep() {

@@ -60,7 +60,8 @@ protected:
     // Enter in a control.
     void PressEnter(QWidget* widget);
     void Click(QWidget* button);
-    // Shown within the main window (independent of the window being on screen).
+    // Shown within the main window, whichever page is current and whether or
+    // not the window is on screen.
     bool Shown(const QWidget* widget) const;
     // The locale's decimal separator and numbers written with it.
     static QString Sep();
