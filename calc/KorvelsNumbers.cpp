@@ -27,7 +27,7 @@ std::string FormatFixed(double value, int decimals, std::string_view decimalSepa
     const long k = static_cast<long>(exponent) + 1 + decimals;
     std::string scaled;
     if (k <= 0) {
-        scaled = (k == 0 && digits[0] >= '5') ? "1" : "0";
+        scaled.assign(1, (k == 0 && digits[0] >= '5') ? '1' : '0');
     } else {
         const auto n = static_cast<long>(digits.size());
         scaled = digits.substr(0, static_cast<std::size_t>(std::min(k, n)));
@@ -39,13 +39,13 @@ std::string FormatFixed(double value, int decimals, std::string_view decimalSepa
                 --i;
             }
             if (i < 0)
-                scaled.insert(scaled.begin(), '1');
+                scaled = '1' + scaled;
             else
                 ++scaled[static_cast<std::size_t>(i)];
         }
     }
     if (static_cast<long>(scaled.size()) <= decimals)
-        scaled.insert(0, static_cast<std::size_t>(decimals + 1) - scaled.size(), '0');
+        scaled = std::string(static_cast<std::size_t>(decimals + 1) - scaled.size(), '0') + scaled;
 
     const bool zero = scaled.find_first_not_of('0') == std::string::npos;
     std::string out;
