@@ -18,6 +18,11 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/test -j2
 ctest --test-dir build/test --output-on-failure -j2
 
+echo "== release build of the program, as ./run.sh makes it"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DKORVEL_BUILD_TESTS=OFF -DKORVEL_BUILD_BENCH=OFF -DKORVEL_BUILD_TOOLS=OFF >/dev/null
+cmake --build build/release -j2 --target korvelsein
+
 echo "== used from another project with add_subdirectory"
 cmake -S tests/consumer -B build/consumer -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/consumer -j2 --target korvel_consumer

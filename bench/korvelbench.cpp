@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -55,9 +56,12 @@ ProcessRun RunProcess(const char* path) {
     return {ms, usage.ru_maxrss / 1024.0};
 }
 
-double MedianMs(int runs, const std::function<void()>& work) {
+// Median time of work; prepare runs before each, untimed.
+double MedianMs(int runs, const std::function<void()>& work,
+                const std::function<void(int)>& prepare = nullptr) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare(i);
         const auto start = Clock::now();
         work();
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
@@ -66,7 +70,7 @@ double MedianMs(int runs, const std::function<void()>& work) {
 }
 
 void Row(const char* what, double value, const char* unit, double baseline, const char* target) {
-    std::printf("| %-34s | %10.3f %-5s | %10.3f %-5s | %6.2f | %-12s |\n", what, value, unit,
+    std::printf("| %-34s | %10.3f %-5s | %10.3f %-5s | %7.2f | %-12s |\n", what, value, unit,
                 baseline, unit, value / baseline, target);
 }
 
@@ -86,6 +90,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     CreateForms();
     auto* w = MainKORVELseinForm;
+    // On screen, as a person uses it; the About box is closed at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (AboutBox->isVisible()) AboutBox->accept();
+    });
+    closer.start(0);
+    w->show();
+    while (AboutBox->result() != QDialog::Accepted)
+        QApplication::processEvents();
+    closer.stop();
     w->tkjEdit->setText("150"); // fits the start wall, so the check computes
     w->CheckBox1->setChecked(true);
     w->CheckBox1Click();
@@ -95,9 +109,16 @@ int main(int argc, char* argv[]) {
     QPushButton idle;
     const int runs = 301;
     const double idleMs = MedianMs(runs, [&] { idle.click(); });
-    const double button1 = MedianMs(runs, [&] { w->Button1->click(); });
-    const double button2 = MedianMs(runs, [&] { w->Button2->click(); });
-    const double button3 = MedianMs(runs, [&] { w->Button3->click(); });
+    // Each press follows an input change, so every label gets a new text.
+    auto alternate = [](QLineEdit* edit, const char* a, const char* b) {
+        return [=](int i) { edit->setText(i % 2 ? a : b); };
+    };
+    const double button1 = MedianMs(
+        runs, [&] { w->Button1->click(); }, alternate(w->PvldEdit, "50", "51"));
+    const double button2 = MedianMs(
+        runs, [&] { w->Button2->click(); }, alternate(w->PdEdit, "30", "31"));
+    const double button3 = MedianMs(
+        runs, [&] { w->Button3->click(); }, alternate(w->qdEdit, "10", "11"));
     w->Button1->click();
     w->Button2->click();
     w->Button3->click();
@@ -136,19 +157,19 @@ int main(int argc, char* argv[]) {
         }
     });
 
-    std::printf("| %-34s | %16s | %16s | %6s | %-12s |\n", "measure (median)", "KORVELsein",
+    std::printf("| %-34s | %16s | %16s | %7s | %-12s |\n", "measure (median)", "KORVELsein",
                 "baseline", "ratio", "target");
     std::printf("|%s|%s|%s|%s|%s|\n", std::string(36, '-').c_str(), std::string(18, '-').c_str(),
-                std::string(18, '-').c_str(), std::string(8, '-').c_str(),
+                std::string(18, '-').c_str(), std::string(9, '-').c_str(),
                 std::string(14, '-').c_str());
     Row("start-up to first paint", Median(appMs), "ms", Median(bareMs), "ratio <= 1.5");
     Row("start-up peak memory", Median(appMb), "MB", Median(bareMb), "ratio <= 1.5");
-    Row("ARVUTA, vertical capacity", button1, "ms", idleMs, "< 2 ms");
-    Row("ARVUTA, concentrated load+corner", button2, "ms", idleMs, "< 2 ms");
-    Row("ARVUTA, support node+free space", button3, "ms", idleMs, "< 2 ms");
-    Row("report with all three sections", report, "ms", idleMs, "< 10 ms");
+    Row("ARVUTA, vertical capacity", button1 * 1000, "us", idleMs * 1000, "< 2000 us");
+    Row("ARVUTA, concentrated load+corner", button2 * 1000, "us", idleMs * 1000, "< 2000 us");
+    Row("ARVUTA, support node+free space", button3 * 1000, "us", idleMs * 1000, "< 2000 us");
+    Row("report with all three sections", report * 1000, "us", idleMs * 1000, "< 10000 us");
     const double fullPerSec = calcRuns / (fullMs / 1000), copyPerSec = calcRuns / (copyMs / 1000);
-    std::printf("| %-34s | %10.0f %-5s | %10.0f %-5s | %6.3f | %-12s |\n",
+    std::printf("| %-34s | %10.0f %-5s | %10.0f %-5s | %7.3f | %-12s |\n",
                 "record: full runs of all checks", fullPerSec, "/s", copyPerSec, "/s",
                 fullPerSec / copyPerSec, "");
     std::printf("\nbaselines: bare QMainWindow process; click on a button without handler; "
