@@ -258,3 +258,20 @@ TEST_F(ToesTest, EnterAfterTheInertiaSkipsTheHiddenSpacing) {
     EXPECT_TRUE(FocusOnPageControl());
     EXPECT_TRUE(warnings.texts.isEmpty());
 }
+
+TEST_F(ToesTest, StatesSetByCodeActLikeClicks) {
+    W->CheckBox1->setChecked(true);
+    EXPECT_TRUE(Shown(W->TKVRGroupBox));
+    Click(W->Button3);
+    ASSERT_TRUE(Shown(W->SigmaMaxGroupBox2));
+    ASSERT_TRUE(TulemusedValikForm->ToesCheckBox->isEnabled());
+
+    W->RadioButton3->setChecked(true);
+    EXPECT_FALSE(Shown(W->SigmaMaxGroupBox2));
+    EXPECT_TRUE(Shown(W->SigmaMaxGroupBox1));
+    EXPECT_FALSE(TulemusedValikForm->ToesCheckBox->isEnabled());
+    EXPECT_DOUBLE_EQ(W->ARVUT->Ad, (2 * 0.15 + 0.2) * 0.2);
+
+    W->CheckBox2->setChecked(true);
+    EXPECT_TRUE(Shown(W->MNKGroupBox));
+}

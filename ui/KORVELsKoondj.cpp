@@ -167,7 +167,7 @@ void TMainKORVELseinForm::BuildKoondjPage() {
     CheckBox2->setObjectName("CheckBox2");
     CheckBox2->move(367, 222);
     CheckBox2->adjustSize();
-    connect(CheckBox2, &QCheckBox::clicked, this, &TMainKORVELseinForm::CheckBox2Click);
+    connect(CheckBox2, &QCheckBox::toggled, this, &TMainKORVELseinForm::CheckBox2Click);
 
     // The loaded corner
     MNKGroupBox = Korvel::MakeGroupBox(page, "MNKGroupBox", "", QRect(367, 242, 371, 184));

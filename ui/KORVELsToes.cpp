@@ -167,10 +167,10 @@ void TMainKORVELseinForm::BuildToesPage() {
     RadioButton2 = radio("RadioButton2", "Tala toetub seinale seina otsas ja ulatub üle seina", 41);
     RadioButton3 = radio("RadioButton3", "Tala toetub seinale talaotsa all ja talade samm on", 63);
     RadioButton2->setChecked(true);
-    // User clicks only: the checked state set by code needs no invalidation.
-    connect(RadioButton1, &QRadioButton::clicked, this, &TMainKORVELseinForm::RadioButton1Click);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TMainKORVELseinForm::RadioButton2Click);
-    connect(RadioButton3, &QRadioButton::clicked, this, &TMainKORVELseinForm::RadioButton3Click);
+    // A change of the position, by the user or by code, is an input change.
+    connect(RadioButton1, &QRadioButton::toggled, this, &TMainKORVELseinForm::RadioButton1Click);
+    connect(RadioButton2, &QRadioButton::toggled, this, &TMainKORVELseinForm::RadioButton2Click);
+    connect(RadioButton3, &QRadioButton::toggled, this, &TMainKORVELseinForm::RadioButton3Click);
     stEdit = MakeNumEdit("stEdit", position);
     PlaceAfter(stEdit, RightOf(RadioButton3) + 6,
                RadioButton3->y() + (RadioButton3->height() - EditHeight) / 2, 56,
