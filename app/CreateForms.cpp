@@ -12,8 +12,9 @@
 
 void CreateForms() {
     InitDecimalCharSet();
+    // The name only: a display name would be appended by the platform to the
+    // title of every dialog and warning box ("Warning — KORVEL ...").
     QApplication::setApplicationName("KORVEL poorbetoonseinte arvutus");
-    QApplication::setApplicationDisplayName("KORVEL poorbetoonseinte arvutus");
 
     // The layout was drawn for an 11-pixel sans-serif; Liberation Sans has the
     // same widths, the others are fallbacks.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -74,6 +75,36 @@ TEST_F(FrameTest, CaptionAndFixedSize) {
     EXPECT_FALSE(W->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(W->centralWidget()->width(), 767);
     EXPECT_EQ(W->centralWidget()->height() + W->StatusBar1->height(), 638);
+}
+
+TEST_F(FrameTest, DialogTitlesAreNotExtendedWithTheApplicationName) {
+    // Only an explicit display name is appended by the platform to the title of
+    // every dialog and warning box; the program sets the name alone.
+    const QString name = QCoreApplication::applicationName();
+    EXPECT_EQ(name, "KORVEL poorbetoonseinte arvutus");
+    QCoreApplication::setApplicationName("probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    QCoreApplication::setApplicationName(name);
+}
+
+TEST_F(FrameTest, AboutBoxOpensInTheMiddleOfTheScreenWhereverTheWindowIs) {
+    ShowMainWindow();
+    const QRect screen = W->screen()->availableGeometry();
+    W->move(W->pos() + QPoint(-120, 70));
+    QPoint aboutCentre;
+    QTimer closer;
+    closer.setInterval(5);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!AboutBox->isVisible()) return;
+        aboutCentre = AboutBox->frameGeometry().center();
+        AboutBox->accept();
+    });
+    closer.start();
+    W->About->trigger();
+    closer.stop();
+    EXPECT_LE((aboutCentre - screen.center()).manhattanLength(), 2)
+        << aboutCentre.x() << "," << aboutCentre.y();
+    EXPECT_GT((aboutCentre - W->frameGeometry().center()).manhattanLength(), 100);
 }
 
 TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {

@@ -592,6 +592,44 @@ TEST_F(ReportTest, EnterWalksTheFieldsThenPressesSisesta) {
     EXPECT_FALSE(d->isVisible());
 }
 
+TEST_F(ReportTest, NoDialogButtonIsTheDefaultAndEnterPressesTheFocusedOne) {
+    TAndmedForm* d = AndmedForm;
+    auto noDefault = [](std::initializer_list<QPushButton*> buttons) {
+        for (QPushButton* b : buttons)
+            EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+    };
+    WhileModal([this] { W->SisestandmedClick(); },
+               [d, noDefault] {
+                   noDefault({d->SisestButton, d->TuhvalButton, d->LoobuButton});
+                   d->PealkiriEdit->setText("Maja");
+                   d->TuhvalButton->setFocus();
+                   QTest::keyClick(d->TuhvalButton, Qt::Key_Return);
+                   EXPECT_TRUE(d->isVisible());
+                   EXPECT_EQ(d->PealkiriEdit->text(), "");
+                   // A button that had the focus leaves no default behind.
+                   d->MarkusEdit->setFocus();
+                   noDefault({d->SisestButton, d->TuhvalButton, d->LoobuButton});
+                   d->ObnimEdit->setText("Elamu");
+                   d->LoobuButton->setFocus();
+                   QTest::keyClick(d->LoobuButton, Qt::Key_Enter);
+               });
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->ObnimEdit->text(), "");
+
+    Click(W->Button1);
+    WhileModal([this] { W->KuvaTulemusedClick(); },
+               [this, noDefault] {
+                   noDefault({Valik()->KuvaButton, Valik()->LoobuButton2});
+                   Click(Valik()->AVKYSKCheckBox);
+                   Valik()->KuvaButton->setFocus();
+                   QTest::keyClick(Valik()->KuvaButton, Qt::Key_Return);
+               });
+    EXPECT_FALSE(Valik()->isVisible());
+    EXPECT_EQ(W->ArvutPageControl->currentWidget(), W->TulemusedNt);
+    EXPECT_TRUE(Lines().contains(
+        "                AVADETA VERTIKAALKOORMUSEGA ÜHEKIHILISE SEINA KANDEVÕIME"));
+}
+
 TEST_F(ReportTest, SelectionDialogUnticksOnEveryShowingAndLoobuComposesNothing) {
     ComputeAllWithCornerAndFreeSpace();
     Compose(true, true, true);

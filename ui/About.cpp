@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <sys/sysinfo.h>
 
 TAboutBox* AboutBox = nullptr;
@@ -71,6 +73,18 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    // The box opens in the middle of the screen, wherever the main window was moved.
+    const QWidget* owner = parentWidget() ? parentWidget() : this;
+    if (const QScreen* s = owner->screen()) {
+        const QRect avail = s->availableGeometry();
+        const QSize own = frameGeometry().size();
+        move(avail.center() - QPoint(own.width() / 2, own.height() / 2));
+    }
 }
 
 void TAboutBox::FormCreate() {

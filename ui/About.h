@@ -30,6 +30,9 @@ public:
     QPushButton* OKButton = nullptr;
 
     void FormCreate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TAboutBox* AboutBox;

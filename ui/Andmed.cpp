@@ -29,7 +29,9 @@ public:
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                next_->setFocus(Qt::OtherFocusReason);
+                // As the Tab key does: the focus shows, and a field's text is selected.
+                next_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+                next_->setFocus(Qt::TabFocusReason);
                 return true;
             }
         }
@@ -98,9 +100,6 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
     SisestButton = button("SisestButton", "Sisesta", 114, 89);
     TuhvalButton = button("TuhvalButton", "Tühjenda väljad", 220, 137);
     LoobuButton = button("LoobuButton", "Loobu", 372, 89);
-    // A focused button takes Enter like a click; none is the dialog's default.
-    for (auto* b : {SisestButton, TuhvalButton, LoobuButton})
-        b->setAutoDefault(true);
     setFixedSize(472, 330);
 
     QLineEdit* chain[] = {PealkiriEdit, ObnimEdit,   PrnrEdit,  TellijaEdit,
@@ -125,6 +124,15 @@ void TAndmedForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
+    }
+    // Enter presses the focused button. The buttons are not auto-default: one
+    // of them would become the dialog's default button when it is shown.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
+            event->accept();
+            b->click();
+            return;
+        }
     }
     QDialog::keyPressEvent(event);
 }

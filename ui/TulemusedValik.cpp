@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -68,6 +69,19 @@ void TTulemusedValikForm::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;
     CentreOver(this, parentWidget());
     FormShow();
+}
+
+void TTulemusedValikForm::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button, as on the project data dialog; there
+    // is no default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
+            event->accept();
+            b->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TTulemusedValikForm::FormShow() {
