@@ -152,3 +152,28 @@ TEST_F(KandevTest, BlockCatalogue) {
     EXPECT_FALSE(W->ResultsTabVisible());
     EXPECT_FALSE(Shown(W->ArvSGroupBox));
 }
+
+TEST_F(KandevTest, LargeLoadsAndEccentricitiesKeepTheColumnsApart) {
+    // Moments of four digits and eccentricities of metres: allowed inputs,
+    // and the three columns of a row must still not run into each other.
+    Paste(W->PvldEdit, "700");
+    Paste(W->PydEdit, "700");
+    Paste(W->evlEdit, "5000");
+    Paste(W->eyEdit, "-5000");
+    Paste(W->qtdEdit, "10");
+    Click(W->Button1);
+    ASSERT_TRUE(warnings.texts.isEmpty());
+    const QLabel* rows[3][3] = {{W->Msd1Label1, W->eLabel2, W->Nsd1Label1},
+                                {W->MsdmLabel1, W->eLabel4, W->NsdmLabel1},
+                                {W->Msd2Label1, W->eLabel6, W->Nsd2Label1}};
+    for (const auto& row : rows) {
+        for (int i = 0; i < 3; ++i) {
+            const int right = row[i]->x() + row[i]->sizeHint().width();
+            const int limit = i < 2 ? row[i + 1]->x() : W->ArvSGroupBox->width() - 2;
+            EXPECT_LT(right, limit) << row[i]->text().toStdString();
+        }
+    }
+    for (const QLabel* r : {W->NRd1Label1, W->NRdmLabel1, W->NRd2Label1})
+        EXPECT_LT(r->x() + r->sizeHint().width(), W->VertKVGroupBox->width() - 1)
+            << r->text().toStdString();
+}

@@ -89,8 +89,10 @@ void TMainKORVELseinForm::BuildKandevPage() {
         Korvel::MakeGroupBox(page, "ArvSGroupBox", "Arvutuslikud sisejõud 1m laiusel arvutusribal",
                              QRect(254, 172, 340, 122));
     g = ArvSGroupBox;
+    // Room for moments of four digits (eccentricities of metres are allowed).
+    const int EColumn = 130;
     MakeLabel(g, "PaindLabel", "Paindemomendid", 8, 22);
-    MakeLabel(g, "EkstsLabel", "Ekstsentrilisused", 122, 22);
+    MakeLabel(g, "EkstsLabel", "Ekstsentrilisused", EColumn, 22);
     MakeLabel(g, "PikiLabel", "Pikijõud", 232, 22);
     const int rowY[3] = {46, 70, 94};
     auto value = [&](QWidget* parent, const char* name, const QString& text, const QString& prefix,
@@ -105,11 +107,11 @@ void TMainKORVELseinForm::BuildKandevPage() {
                        rowY[1], "Paindemoment keskmises lõikes");
     Msd2Label1 = value(g, "Msd2Label1", "M        = 0 kNm", "M", "sd2", "Msd2Label2", 8, rowY[2],
                        "Paindemoment alumises lõikes");
-    eLabel2 = value(g, "eLabel2", "e    = 25,00 mm", "e", "1", "eLabel1", 122, rowY[0],
+    eLabel2 = value(g, "eLabel2", "e    = 25,00 mm", "e", "1", "eLabel1", EColumn, rowY[0],
                     "Ekstsentrilisus ülemises lõikes");
-    eLabel4 = value(g, "eLabel4", "e    = 13,45 mm", "e", "m", "eLabel3", 122, rowY[1],
+    eLabel4 = value(g, "eLabel4", "e    = 13,45 mm", "e", "m", "eLabel3", EColumn, rowY[1],
                     "Ekstsentrilisus keskmises lõikes");
-    eLabel6 = value(g, "eLabel6", "e    = 10,00 mm", "e", "2", "eLabel5", 122, rowY[2],
+    eLabel6 = value(g, "eLabel6", "e    = 10,00 mm", "e", "2", "eLabel5", EColumn, rowY[2],
                     "Ekstsentrilisus alumises lõikes");
     Nsd1Label1 = value(g, "Nsd1Label1", "N        = 60,00 kN", "N", "sd1", "Nsd1Label2", 232,
                        rowY[0], "Pikijõud ülemises lõikes");
@@ -128,11 +130,11 @@ void TMainKORVELseinForm::BuildKandevPage() {
     VertKVGroupBox = Korvel::MakeGroupBox(page, "VertKVGroupBox", "Vertikaalkandevõime",
                                           QRect(622, 172, 116, 122));
     g = VertKVGroupBox;
-    NRd1Label1 = value(g, "NRd1Label1", "N         = 116,02 kN", "N", "Rd1", "NRd1Label2", 6,
+    NRd1Label1 = value(g, "NRd1Label1", "N         = 116,02 kN", "N", "Rd1", "NRd1Label2", 4,
                        rowY[0], "Vertikaalkandevõime ülemises lõikes");
-    NRdmLabel1 = value(g, "NRdmLabel1", "N          = 96,57 kN", "N", "Rdm", "NRdmLabel2", 6,
+    NRdmLabel1 = value(g, "NRdmLabel1", "N          = 96,57 kN", "N", "Rdm", "NRdmLabel2", 4,
                        rowY[1], "Vertikaalkandevõime keskmises lõikes");
-    NRd2Label1 = value(g, "NRd2Label1", "N         = 150,82 kN", "N", "Rd2", "NRd2Label2", 6,
+    NRd2Label1 = value(g, "NRd2Label1", "N         = 150,82 kN", "N", "Rd2", "NRd2Label2", 4,
                        rowY[2], "Vertikaalkandevõime alumises lõikes");
 
     for (QLabel* marker : {KTingLabel1, KTingLabel2, KTingLabel3})
