@@ -4,6 +4,7 @@
 #include "UiTest.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontMetrics>
 #include <cmath>
 #include <functional>
@@ -232,6 +233,92 @@ TEST_F(KoondjTest, WhatEnablesAndWithdrawsTheReportSection) {
     Paste(W->hEdit, "2900"); // a wall change hides every result of the page
     EXPECT_FALSE(RowShown() || KoondjLisaForm->isVisible() || box->isEnabled() ||
                  W->KuvaTulemused->isEnabled());
+}
+
+TEST_F(KoondjTest, TheSpecialCaseWindowOpensCentredAndStaysWhereItWasPut) {
+    ShowMainWindow();
+    FitTheWall();
+    Paste(W->altEdit, "0");
+    auto* w = KoondjLisaForm;
+    auto centred = [&] {
+        return (w->frameGeometry().center() - W->frameGeometry().center()).manhattanLength() <= 4;
+    };
+    Click(W->Button2);
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_TRUE(centred());
+
+    // Moved aside to see the corner results: a press that keeps the window
+    // open leaves it there.
+    w->move(w->pos() + QPoint(-150, 120));
+    const QPoint placed = w->pos();
+    Click(W->CheckBox2);
+    Paste(W->qndEdit, "60");
+    ASSERT_TRUE(w->isVisible());
+    Click(W->Button2);
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(w->pos(), placed);
+    Click(W->Button2);
+    EXPECT_EQ(w->pos(), placed);
+
+    // Once closed by a stale input, it opens centred again.
+    Paste(W->PdEdit, "20");
+    ASSERT_FALSE(w->isVisible());
+    Click(W->Button2);
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_TRUE(centred());
+    EXPECT_EQ(w->SigmaCLabel4->text(), Num("1.33") + " MPa");
+}
+
+TEST_F(KoondjTest, TheSpecialCaseWindowStepsAsideForDialogs) {
+    ShowMainWindow();
+    FitTheWall();
+    Paste(W->altEdit, "0");
+    Click(W->Button2);
+    auto* w = KoondjLisaForm;
+    ASSERT_TRUE(w->isVisible());
+    w->move(w->pos() + QPoint(40, 30));
+    const QPoint placed = w->pos();
+
+    // Staying on top, it would cover a dialog centred on the main window.
+    QDialog dialog(W);
+    dialog.setModal(true);
+    dialog.show();
+    EXPECT_FALSE(w->isVisible());
+    dialog.hide();
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->pos(), placed);
+
+    // A corner value out of range: the warning is seen, the results are
+    // still valid and come back.
+    Click(W->CheckBox2);
+    Paste(W->qndEdit, "20000");
+    ASSERT_EQ(warnings.texts.size(), 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->pos(), placed);
+
+    // A fit test that fails closes the window for good: an oversized corner
+    // left from a longer wall, caught once the corner is on.
+    Click(W->CheckBox2);
+    Paste(W->akaEdit, "5000");
+    Paste(W->LEdit, "4000");
+    Click(W->Button2);
+    ASSERT_TRUE(w->isVisible());
+    Click(W->CheckBox2);
+    ASSERT_TRUE(w->isVisible());
+    Click(W->Button2);
+    ASSERT_EQ(warnings.texts.last(), "Vaata üle kollased lahtrid!");
+    QApplication::processEvents();
+    EXPECT_FALSE(w->isVisible());
+
+    // Opened while a dialog is up, it waits for the dialog to close.
+    dialog.show();
+    w->ShowCentred(W);
+    EXPECT_FALSE(w->isVisible());
+    dialog.hide();
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(KoondjTest, ACalculationThatCannotBeDoneShowsNothing) {

@@ -300,8 +300,16 @@ bool TMainKORVELseinForm::KoondjKontroll() {
 
 void TMainKORVELseinForm::SetKoondjValues() {
     if (CaseOf(*ARVUT) != KoondjCase::Ordinary) {
+        // The window opens centred; one that was open stays where the user
+        // put it, although hiding the row takes it down for a moment.
+        const bool open = KoondjLisaForm && KoondjLisaForm->isVisible();
         KoondjPeida1();
-        if (KoondjLisaForm) KoondjLisaForm->ShowCentred(this);
+        if (KoondjLisaForm) {
+            if (open)
+                KoondjLisaForm->show();
+            else
+                KoondjLisaForm->ShowCentred(this);
+        }
         return;
     }
     KoondjNaita1();
