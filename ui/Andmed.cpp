@@ -1,6 +1,7 @@
 #include "Andmed.h"
 
 #include "KORVELs.h"
+#include "Widgets.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -12,13 +13,6 @@
 TAndmedForm* AndmedForm = nullptr;
 
 namespace {
-// The dialog opens centred on the main window, wherever that was moved.
-void CentreOver(QWidget* dialog, const QWidget* over) {
-    if (!over) return;
-    const QRect outer = over->frameGeometry();
-    const QSize own = dialog->frameGeometry().size();
-    dialog->move(outer.center() - QPoint(own.width() / 2, own.height() / 2));
-}
 
 // Enter moves the focus to the next field. The key goes no further: the dialog
 // would otherwise take it as a press of the button that just got the focus.
@@ -116,7 +110,7 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
 
 void TAndmedForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) CentreOver(this, parentWidget());
+    if (!event->spontaneous()) Korvel::CentreOver(this, parentWidget());
 }
 
 void TAndmedForm::keyPressEvent(QKeyEvent* event) {
@@ -127,13 +121,7 @@ void TAndmedForm::keyPressEvent(QKeyEvent* event) {
     }
     // Enter presses the focused button. The buttons are not auto-default: one
     // of them would become the dialog's default button when it is shown.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
-            event->accept();
-            b->click();
-            return;
-        }
-    }
+    if (Korvel::PressFocusedButton(this, event)) return;
     QDialog::keyPressEvent(event);
 }
 

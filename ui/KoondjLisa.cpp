@@ -125,10 +125,7 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
 }
 
 void TKoondjLisaForm::ShowCentred(QWidget* over) {
-    if (over) {
-        const QRect outer = over->frameGeometry();
-        move(outer.center() - QPoint(width() / 2, height() / 2));
-    }
+    Korvel::CentreOver(this, over);
     show();
 }
 

@@ -1,6 +1,7 @@
 #include "TulemusedValik.h"
 
 #include "KORVELs.h"
+#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,16 +10,6 @@
 #include <QShowEvent>
 
 TTulemusedValikForm* TulemusedValikForm = nullptr;
-
-namespace {
-// The dialog opens centred on the main window, wherever that was moved.
-void CentreOver(QWidget* dialog, const QWidget* over) {
-    if (!over) return;
-    const QRect outer = over->frameGeometry();
-    const QSize own = dialog->frameGeometry().size();
-    dialog->move(outer.center() - QPoint(own.width() / 2, own.height() / 2));
-}
-} // namespace
 
 TTulemusedValikForm::TTulemusedValikForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TulemusedValikForm");
@@ -67,20 +58,14 @@ TTulemusedValikForm::TTulemusedValikForm(QWidget* parent) : QDialog(parent) {
 void TTulemusedValikForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    CentreOver(this, parentWidget());
+    Korvel::CentreOver(this, parentWidget());
     FormShow();
 }
 
 void TTulemusedValikForm::keyPressEvent(QKeyEvent* event) {
     // Enter presses the focused button, as on the project data dialog; there
     // is no default button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
-            event->accept();
-            b->click();
-            return;
-        }
-    }
+    if (Korvel::PressFocusedButton(this, event)) return;
     QDialog::keyPressEvent(event);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -165,6 +166,22 @@ void SetHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(hint);
     widget->setStatusTip(hint);
     widget->setAccessibleName(hint);
+}
+
+void CentreOver(QWidget* window, const QWidget* over) {
+    if (!over) return;
+    const QRect outer = over->frameGeometry();
+    const QSize own = window->frameGeometry().size();
+    window->move(outer.center() - QPoint(own.width() / 2, own.height() / 2));
+}
+
+bool PressFocusedButton(QWidget* dialog, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    auto* button = qobject_cast<QPushButton*>(dialog->focusWidget());
+    if (!button) return false;
+    event->accept();
+    button->click();
+    return true;
 }
 
 void ShowWarning(QWidget* parent, const QString& text) {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -74,6 +75,13 @@ template <typename Widget> Widget* WithHint(Widget* widget, const QString& hint)
     SetHint(widget, hint);
     return widget;
 }
+
+// Moves window so that it stands centred on over (a window that may have been moved).
+void CentreOver(QWidget* window, const QWidget* over);
+
+// Enter on a focused push button of a dialog without a default button presses
+// it; returns whether the key was taken.
+bool PressFocusedButton(QWidget* dialog, QKeyEvent* event);
 
 // The program's warning box: caption "Warning", warning icon, one "OK".
 void ShowWarning(QWidget* parent, const QString& text);
