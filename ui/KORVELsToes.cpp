@@ -121,27 +121,45 @@ void TMainKORVELseinForm::BuildToesPage() {
     PlaceAfter(ItEdit, editX, rowY[1], 58, cm);
     AddSubscript(cm, "cm", "4", "cm4Label2", -3);
 
-    // General-case results: stress, sign, strength.
+    // A result row: the stress box, the sign box and the strength box.
     const QString stressHint = "Max. pinge toesõlmes";
     const QString strengthHint = "Seina arvutuslik survetugevus";
-    const int resultY = 156, resultH = 44, valueY = 21;
-    SigmaMaxGroupBox1 = Korvel::MakeGroupBox(g, "SigmaMaxGroupBox1", "Max. pinge toesõlmes",
-                                             QRect(8, resultY, 210, resultH));
-    auto* sigma1 = WithHint(
-        MakeLabel(SigmaMaxGroupBox1, "SigmaMaxLabel1", "σ          =", 12, valueY), stressHint);
-    AddSubscript(sigma1, "σ", "max", "maxLabel1");
-    SigmaMaxLabel2 = WithHint(
-        MakeLabel(SigmaMaxGroupBox1, "SigmaMaxLabel2", "0.87 MPa", RightOf(sigma1) + 6, valueY),
-        stressHint);
+    const int resultH = 44, valueY = 21;
+    struct ResultRow {
+        QGroupBox *stressBox, *signBox, *strengthBox;
+        QLabel *stress, *sign, *strength;
+    };
+    auto resultRow = [&](QWidget* parent, int y, const char* stressBoxName, const char* symbolName,
+                         const char* symbolSubName, const char* stressName, const char* signBoxName,
+                         const char* signName, const char* strengthBoxName,
+                         const char* strengthName, const QString& strengthText) {
+        ResultRow r{};
+        r.stressBox = Korvel::MakeGroupBox(parent, stressBoxName, "Max. pinge toesõlmes",
+                                           QRect(8, y, 210, resultH));
+        auto* sigma =
+            WithHint(MakeLabel(r.stressBox, symbolName, "σ          =", 12, valueY), stressHint);
+        AddSubscript(sigma, "σ", "max", symbolSubName);
+        r.stress = WithHint(
+            MakeLabel(r.stressBox, stressName, "0.87 MPa", RightOf(sigma) + 6, valueY), stressHint);
+        r.signBox = Korvel::MakeGroupBox(parent, signBoxName, "", QRect(220, y, 24, resultH));
+        r.sign = MakeMarker(r.signBox, signName, 4, valueY - 2);
+        r.strengthBox = Korvel::MakeGroupBox(
+            parent, strengthBoxName, "Seina arvutuslik survetugevus", QRect(246, y, 215, resultH));
+        r.strength = WithHint(MakeLabel(r.strengthBox, strengthName, strengthText, 12, valueY),
+                              strengthHint);
+        return r;
+    };
 
-    KTingGroupBox4 =
-        Korvel::MakeGroupBox(g, "KTingGroupBox4", "", QRect(220, resultY, 24, resultH));
-    KTingLabel6 = MakeMarker(KTingGroupBox4, "KTingLabel6", 4, valueY - 2);
-
-    fdGroupBox1 = Korvel::MakeGroupBox(g, "fdGroupBox1", "Seina arvutuslik survetugevus",
-                                       QRect(246, resultY, 215, resultH));
-    fdLabel3 =
-        WithHint(MakeLabel(fdGroupBox1, "fdLabel3", "f    = 1.16 MPa", 12, valueY), strengthHint);
+    // General-case results
+    const ResultRow general =
+        resultRow(g, 156, "SigmaMaxGroupBox1", "SigmaMaxLabel1", "maxLabel1", "SigmaMaxLabel2",
+                  "KTingGroupBox4", "KTingLabel6", "fdGroupBox1", "fdLabel3", "f    = 1.16 MPa");
+    SigmaMaxGroupBox1 = general.stressBox;
+    SigmaMaxLabel2 = general.stress;
+    KTingGroupBox4 = general.signBox;
+    KTingLabel6 = general.sign;
+    fdGroupBox1 = general.strengthBox;
+    fdLabel3 = general.strength;
     AddSubscript(fdLabel3, "f", "d", "dLabel3");
 
     // Free-space variant
@@ -176,25 +194,16 @@ void TMainKORVELseinForm::BuildToesPage() {
                RadioButton3->y() + (RadioButton3->height() - EditHeight) / 2, 56,
                MakeLabel(position, "mmLabel14", "mm", 0, 0));
 
-    const int result2Y = 100;
-    SigmaMaxGroupBox2 = Korvel::MakeGroupBox(g, "SigmaMaxGroupBox2", "Max. pinge toesõlmes",
-                                             QRect(8, result2Y, 210, resultH));
-    auto* sigma2 = WithHint(
-        MakeLabel(SigmaMaxGroupBox2, "SigmaMaxLabel3", "σ          =", 12, valueY), stressHint);
-    AddSubscript(sigma2, "σ", "max", "maxLabel2");
-    SigmaMaxLabel4 = WithHint(
-        MakeLabel(SigmaMaxGroupBox2, "SigmaMaxLabel4", "0.87 MPa", RightOf(sigma2) + 6, valueY),
-        stressHint);
-
-    KTingGroupBox5 =
-        Korvel::MakeGroupBox(g, "KTingGroupBox5", "", QRect(220, result2Y, 24, resultH));
-    KTingLabel7 = MakeMarker(KTingGroupBox5, "KTingLabel7", 4, valueY - 2);
-
-    fdGroupBox2 = Korvel::MakeGroupBox(g, "fdGroupBox2", "Seina arvutuslik survetugevus",
-                                       QRect(246, result2Y, 215, resultH));
-    fdflocLabel1 =
-        WithHint(MakeLabel(fdGroupBox2, "fdflocLabel1", "f    = f        = 2.75 MPa", 12, valueY),
-                 strengthHint);
+    const ResultRow freeSpace =
+        resultRow(g, 100, "SigmaMaxGroupBox2", "SigmaMaxLabel3", "maxLabel2", "SigmaMaxLabel4",
+                  "KTingGroupBox5", "KTingLabel7", "fdGroupBox2", "fdflocLabel1",
+                  "f    = f        = 2.75 MPa");
+    SigmaMaxGroupBox2 = freeSpace.stressBox;
+    SigmaMaxLabel4 = freeSpace.stress;
+    KTingGroupBox5 = freeSpace.signBox;
+    KTingLabel7 = freeSpace.sign;
+    fdGroupBox2 = freeSpace.strengthBox;
+    fdflocLabel1 = freeSpace.strength;
     AddSubscript(fdflocLabel1, "f", "d", "dLabel4");
     AddSubscript(fdflocLabel1, "f    = f", "loc", "locLabel1");
 
