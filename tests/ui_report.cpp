@@ -678,7 +678,112 @@ void ExpectLinesInOrder(const QString& text, const QStringList& lines) {
     }
 }
 
+// The pages of a PDF as pdftotext -layout lays them out, each as its lines.
+QList<QStringList> PdfPages(const QString& path) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    QList<QStringList> pages;
+    for (const QString& page : QString::fromUtf8(p.readAllStandardOutput()).split('\f')) {
+        QStringList lines = page.split('\n');
+        while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+            lines.removeLast();
+        while (!lines.isEmpty() && lines.front().trimmed().isEmpty())
+            lines.removeFirst();
+        if (!lines.isEmpty()) pages << lines;
+    }
+    return pages;
+}
+
+struct PdfWord {
+    int page;
+    QRectF box;
+    QSizeF pageSize;
+};
+
+// Every word of a PDF with its box in points, from pdftotext -bbox.
+QList<PdfWord> PdfWords(const QString& path) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", "-enc", "UTF-8", path, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    const QString xml = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpression item("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"|"
+                                  "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" "
+                                  "xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\"");
+    QList<PdfWord> words;
+    int page = -1;
+    QSizeF size;
+    for (auto it = item.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            ++page;
+            size = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        } else {
+            words << PdfWord{page,
+                             QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
+                                    QPointF(m.captured(5).toDouble(), m.captured(6).toDouble())),
+                             size};
+        }
+    }
+    return words;
+}
+
+// Prints the composed report into a PDF file through printer.
+void PrintToPdf(TMainKORVELseinForm* w, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(path);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    w->PrintReport(printer);
+}
+
 } // namespace
+
+TEST_F(ReportTest, PrintedPagesKeepGroupsTogetherWithFootersInsideTheMargins) {
+    ComputeAllWithCornerAndFreeSpace();
+    AndmedForm->PealkiriEdit->setText("Maja");
+    Compose(true, true, true);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("aruanne.pdf");
+    PrintToPdf(W, path);
+    EXPECT_TRUE(warnings.texts.isEmpty()) << warnings.texts.join("|").toStdString();
+
+    const QList<QStringList> pages = PdfPages(path);
+    ASSERT_GE(pages.size(), 2) << "the full report fills more than one page";
+    QStringList headings;
+    for (const QString& line : Lines())
+        if (line.startsWith(QString(16, ' ')) && line.at(16) != ' ') headings << line.simplified();
+    QStringList body;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QStringList lines = pages[p];
+        const QString footer = lines.takeLast().simplified();
+        EXPECT_EQ(footer, QString("Maja lk %1/%2").arg(p + 1).arg(pages.size()));
+        ASSERT_FALSE(lines.isEmpty());
+        // An item and its verdict stay on one page; a heading has its text under it.
+        const QString first = lines.front().trimmed();
+        EXPECT_FALSE(first.endsWith(" - OK!") || first.endsWith(" - NB!"))
+            << "page " << p + 1 << " begins with " << first.toStdString();
+        EXPECT_FALSE(headings.contains(lines.back().simplified()))
+            << "page " << p + 1 << " ends with " << lines.back().toStdString();
+        body << lines;
+    }
+    // Every line once, in order, and nothing else.
+    QStringList expected = Lines();
+    EXPECT_EQ(body.join(' ').simplified(), expected.join(' ').simplified());
+
+    // 25 mm on the left for binding, 15 mm elsewhere, on A4.
+    const qreal mm = 72 / 25.4, slack = 0.5;
+    const QList<PdfWord> words = PdfWords(path);
+    ASSERT_FALSE(words.isEmpty());
+    for (const PdfWord& w : words) {
+        EXPECT_NEAR(w.pageSize.width(), 210 * mm, 1);
+        EXPECT_NEAR(w.pageSize.height(), 297 * mm, 1);
+        EXPECT_GE(w.box.left(), 25 * mm - slack) << "page " << w.page + 1;
+        EXPECT_GE(w.box.top(), 15 * mm - slack) << "page " << w.page + 1;
+        EXPECT_LE(w.box.right(), w.pageSize.width() - 15 * mm + slack) << "page " << w.page + 1;
+        EXPECT_LE(w.box.bottom(), w.pageSize.height() - 15 * mm + slack) << "page " << w.page + 1;
+    }
+}
 
 TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
     ComputeAllWithCornerAndFreeSpace();
@@ -699,8 +804,10 @@ TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
     ASSERT_FALSE(text.isEmpty()) << "pdftotext could not read the printout";
     ExpectLinesInOrder(text, Lines());
     EXPECT_TRUE(text.contains("ARVUTUSE \"<b>Maja</b>\" ANDMED"));
-    EXPECT_TRUE(text.endsWith("Toesõlme tugevus ON TAGATUD - OK!")) << text.right(80).toStdString();
-    // Nothing added after the last line (no page number), no document title.
+    // Nothing added after the last line but the last page's footer, no document title.
+    EXPECT_TRUE(text.contains(
+        QRegularExpression("Toesõlme tugevus ON TAGATUD - OK! <b>Maja</b> lk (\\d+)/\\1$")))
+        << text.right(80).toStdString();
     const QString info = PdfInfo(path);
     EXPECT_TRUE(info.contains(QRegularExpression("(?m)^Title:\\s*$"))) << info.toStdString();
 }

@@ -4,6 +4,7 @@
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsNumbers.h"
+#include "ReportPrint.h"
 #include "TulemusedValik.h"
 #include "Widgets.h"
 
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -19,12 +21,8 @@
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <memory>
 
 using Korvel::Fmt;
 
@@ -62,6 +60,20 @@ void TMainKORVELseinForm::BuildTulemusedPage() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(RichEdit);
     reportLineCount_ = 0;
+
+    // The dialog keeps the printer choice between printouts; the printer
+    // lives exactly as long as the dialog that refers to it. A4 unless the
+    // user chooses otherwise.
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    PrintDialog1 = new QPrintDialog(printer, this);
+    PrintDialog1->setObjectName("PrintDialog1");
+    connect(PrintDialog1, &QObject::destroyed, [printer] { delete printer; });
+    // The whole document is printed: no page range or selection to offer,
+    // but printing to a file stays, for machines without a printer.
+    PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile |
+                             QAbstractPrintDialog::PrintShowPageSize |
+                             QAbstractPrintDialog::PrintCollateCopies);
 }
 
 void TMainKORVELseinForm::SisestandmedClick() {
@@ -352,19 +364,6 @@ void TMainKORVELseinForm::TulemusedNtHide() {
 }
 
 void TMainKORVELseinForm::Print1Click() {
-    if (!PrintDialog1) {
-        // The dialog keeps the printer choice between printouts; the printer
-        // lives exactly as long as the dialog that refers to it.
-        auto* printer = new QPrinter(QPrinter::HighResolution);
-        PrintDialog1 = new QPrintDialog(printer, this);
-        PrintDialog1->setObjectName("PrintDialog1");
-        connect(PrintDialog1, &QObject::destroyed, [printer] { delete printer; });
-        // The whole document is printed: no page range or selection to offer,
-        // but printing to a file stays, for machines without a printer.
-        PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile |
-                                 QAbstractPrintDialog::PrintShowPageSize |
-                                 QAbstractPrintDialog::PrintCollateCopies);
-    }
     QPrinter* printer = PrintDialog1->printer();
     printer->setDocName(QString());
     if (PrintDialog1->exec() != QDialog::Accepted) return;
@@ -375,20 +374,8 @@ void TMainKORVELseinForm::PrintReport(QPrinter& printer) {
     printer.setDocName(QString());
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
-    // Laid out for the printable area in screen units; Qt scales it to the
-    // printer. A document with its own page size gets no page numbers added.
-    std::unique_ptr<QTextDocument> copy(RichEdit->document()->clone());
-    const qreal dpi = std::max(1, RichEdit->logicalDpiY());
-    const QRectF area = printer.pageRect(QPrinter::Inch);
-    copy->setPageSize(QSizeF(area.width() * dpi, area.height() * dpi));
-    // The closing empty lines would only start a blank sheet.
-    QTextCursor tail(copy.get());
-    tail.movePosition(QTextCursor::End);
-    while (tail.block().text().isEmpty() && tail.block().previous().isValid()) {
-        tail.deletePreviousChar();
-    }
-    // One job for the whole document.
-    copy->print(&printer);
+    const QString failure = Korvel::PrintReportLines(printer, ReportLines(), RichEdit->font());
+    if (!failure.isEmpty()) Korvel::ShowWarning(this, failure);
 }
 
 void TMainKORVELseinForm::AppendLine(const QString& line) {

@@ -1,0 +1,270 @@
+#include "ReportPrint.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QList>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace Korvel {
+
+namespace {
+
+constexpr double FooterGapMm = 5;
+constexpr qreal BodyPointSize = 10;
+constexpr qreal FooterPointSize = 8;
+const QColor FooterInk(64, 64, 64); // on white paper
+
+// Headings stand 16 blanks in; items 14 and their continuation lines 18.
+bool IsHeading(const QString& line) {
+    return line.size() > 16 && line.startsWith(QString(16, QChar(' '))) && line.at(16) != ' ';
+}
+
+// One printed row: a piece of a report line, or an empty line when length is 0.
+struct Row {
+    int line = -1;
+    int start = 0;
+    int length = 0;
+    qreal x = 0;
+};
+
+// Lines between two empty lines; a heading holds on to the group after it.
+struct Group {
+    int gapBefore = 0; // empty lines before it
+    std::vector<Row> rows;
+    bool heading = false;
+};
+
+class PageLayout {
+public:
+    PageLayout(QPaintDevice& device, const QStringList& lines, const QFont& reportFont)
+        : lines_(lines), font_(reportFont), footerFont_(reportFont) {
+        // A document size: the longest lines of the report fit the line.
+        font_.setPointSizeF(BodyPointSize);
+        footerFont_.setPointSizeF(FooterPointSize);
+        width_ = device.width();
+        const qreal mm = device.logicalDpiY() / 25.4;
+        const QFontMetricsF body(font_, &device), footer(footerFont_, &device);
+        lineHeight_ = body.lineSpacing();
+        ascent_ = body.ascent();
+        footerHeight_ = footer.height() + FooterGapMm * mm;
+        rowsPerPage_ = std::max(1, int((device.height() - footerHeight_) / lineHeight_));
+        Paginate(Groups(device));
+    }
+
+    const QFont& font() const { return font_; }
+    const QFont& footerFont() const { return footerFont_; }
+    qreal lineHeight() const { return lineHeight_; }
+    qreal ascent() const { return ascent_; }
+    qreal footerHeight() const { return footerHeight_; }
+    const QList<QList<Row>>& pages() const { return pages_; }
+
+private:
+    // Each line broken into rows at word boundaries; a broken line goes on
+    // four blanks further in than it began.
+    std::vector<Group> Groups(QPaintDevice& device) const {
+        std::vector<Group> groups;
+        int gap = 0;
+        for (int i = 0; i < lines_.size(); ++i) {
+            const QString& text = lines_.at(i);
+            if (text.trimmed().isEmpty()) {
+                ++gap;
+                continue;
+            }
+            if (gap > 0 || groups.empty()) {
+                groups.push_back(Group{gap, {}, false});
+                gap = 0;
+            }
+            Group& g = groups.back();
+            g.heading = IsHeading(text);
+            qsizetype blanks = 0;
+            while (blanks < text.size() && text.at(blanks) == ' ')
+                ++blanks;
+            const qreal indent = std::min(
+                QFontMetricsF(font_, &device).horizontalAdvance(QString(blanks + 4, QChar(' '))),
+                width_ / 2);
+            QTextLayout layout(text, font_, &device);
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+                const qreal x = g.rows.empty() || g.rows.back().line != i ? 0 : indent;
+                l.setLineWidth(width_ - x);
+                g.rows.push_back(Row{i, l.textStart(), l.textLength(), x});
+            }
+            layout.endLayout();
+        }
+        return groups;
+    }
+
+    void Paginate(const std::vector<Group>& groups) {
+        pages_.append(QList<Row>());
+        auto place = [this](const Row& row) {
+            if (pages_.back().size() == rowsPerPage_) pages_.append(QList<Row>());
+            // Empty lines at the top of a page are left out.
+            if (row.length == 0 && pages_.back().isEmpty()) return;
+            pages_.back().append(row);
+        };
+        for (std::size_t i = 0; i < groups.size();) {
+            // A run of headings goes with the group after them.
+            std::size_t end = i;
+            while (groups[end].heading && end + 1 < groups.size())
+                ++end;
+            int height = 0, keep = 0;
+            for (std::size_t k = i; k <= end; ++k) {
+                const int gap = k == i ? 0 : groups[k].gapBefore;
+                height += gap + int(groups[k].rows.size());
+                keep += gap + (k == end ? 1 : int(groups[k].rows.size()));
+            }
+            const QList<Row>& page = pages_.back();
+            const int used = int(page.size());
+            const int gap = page.isEmpty() ? 0 : groups[i].gapBefore;
+            if (used > 0 && used + gap + height > rowsPerPage_) {
+                // A group longer than a page starts where it is, provided
+                // its headings and its first line still fit.
+                if (height <= rowsPerPage_ || used + gap + keep > rowsPerPage_)
+                    pages_.append(QList<Row>());
+            }
+            for (std::size_t k = i; k <= end; ++k) {
+                for (int e = 0; e < groups[k].gapBefore; ++e)
+                    place(Row{});
+                for (const Row& row : groups[k].rows)
+                    place(row);
+            }
+            i = end + 1;
+        }
+    }
+
+    const QStringList& lines_;
+    QFont font_;
+    QFont footerFont_;
+    qreal width_ = 0;
+    qreal lineHeight_ = 1;
+    qreal ascent_ = 0;
+    qreal footerHeight_ = 0;
+    int rowsPerPage_ = 1;
+    QList<QList<Row>> pages_;
+};
+
+// Paints the pages on device, which is set up already; false when the device
+// refused the job or a page.
+bool Paint(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {
+    const PageLayout layout(device, lines, font);
+    const QString title = ReportTitle(lines);
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const qreal width = device.width(), height = device.height();
+    const qsizetype count = layout.pages().size();
+    for (qsizetype p = 0; p < count; ++p) {
+        if (p > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        painter.setFont(layout.font());
+        painter.setPen(Qt::black);
+        qreal y = layout.ascent();
+        for (const Row& row : layout.pages().at(p)) {
+            if (row.length > 0)
+                painter.drawText(QPointF(row.x, y), lines.at(row.line).mid(row.start, row.length));
+            y += layout.lineHeight();
+        }
+        // The footer: a hairline, the title on the left, the page on the right.
+        painter.setFont(layout.footerFont());
+        const QFontMetricsF fm(layout.footerFont(), &device);
+        const qreal rule =
+            height - layout.footerHeight() + (layout.footerHeight() - fm.height()) / 2;
+        painter.setPen(QPen(FooterInk, device.logicalDpiY() / 300.0));
+        painter.drawLine(QPointF(0, rule), QPointF(width, rule));
+        const QString page = QString("lk %1/%2").arg(p + 1).arg(count);
+        const qreal pageWidth = fm.horizontalAdvance(page);
+        const qreal baseline = height - fm.descent();
+        painter.drawText(QPointF(width - pageWidth, baseline), page);
+        const qreal room = width - pageWidth - fm.horizontalAdvance("    ");
+        painter.drawText(QPointF(0, baseline), fm.elidedText(title, Qt::ElideRight, room));
+    }
+    return painter.end();
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// Writes the finished file in one go, so that a failure is seen and a half
+// file does not stay behind.
+QString WriteFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString("Faili \"%1\" ei saa kirjutada: kausta ei ole olemas või sinna ei ole "
+                       "kirjutamisõigust. Aruanne jäi printimata.")
+            .arg(Shown(path));
+    bool written = file.write(data) == data.size() && file.flush();
+    file.close();
+    written = written && file.error() == QFileDevice::NoError;
+    if (written) return {};
+    // Only a file of our own goes; a device such as /dev/full stays.
+    if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) {
+        QFile::remove(path);
+        return QString("Faili \"%1\" kirjutamine katkes (ketas võib olla täis). Poolik fail "
+                       "kustutati; aruanne jäi printimata.")
+            .arg(Shown(path));
+    }
+    return QString("Faili \"%1\" kirjutamine katkes (ketas võib olla täis). Aruanne jäi "
+                   "printimata.")
+        .arg(Shown(path));
+}
+
+} // namespace
+
+QString ReportTitle(const QStringList& lines) {
+    if (lines.size() < 2) return {};
+    const QString& line = lines.at(1);
+    const qsizetype first = line.indexOf('"'), last = line.lastIndexOf('"');
+    return first >= 0 && last > first ? line.mid(first + 1, last - first - 1) : line.trimmed();
+}
+
+QString PrintReportLines(QPrinter& printer, const QStringList& lines, const QFont& font) {
+    printer.setFullPage(false);
+    printer.setPageMargins(
+        QMarginsF(PrintMarginLeftMm, PrintMarginMm, PrintMarginMm, PrintMarginMm),
+        QPageLayout::Millimeter);
+
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString path = printer.outputFileName();
+        if (path.isEmpty()) return "Faili nimi puudub. Aruanne jäi printimata.";
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setPageLayout(printer.pageLayout());
+            pdf.setResolution(printer.resolution());
+            pdf.setTitle(printer.docName());
+            pdf.setCreator(printer.creator());
+            if (!Paint(pdf, lines, font))
+                return QString("Aruannet ei saanud faili \"%1\" jaoks koostada. Aruanne jäi "
+                               "printimata.")
+                    .arg(Shown(path));
+        }
+        buffer.close();
+        return WriteFile(path, buffer.data());
+    }
+
+    if (!Paint(printer, lines, font) || printer.printerState() == QPrinter::Error)
+        return QString("Printer \"%1\" ei võtnud aruannet vastu. Aruanne jäi printimata.")
+            .arg(printer.printerName());
+    return {};
+}
+
+} // namespace Korvel
