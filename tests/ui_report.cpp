@@ -9,6 +9,8 @@
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -17,7 +19,9 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -785,6 +789,49 @@ TEST_F(ReportTest, PrintedPagesKeepGroupsTogetherWithFootersInsideTheMargins) {
     }
 }
 
+TEST_F(ReportTest, AShortReportIsOnePageAndAFileThatCannotBeWrittenIsReportedAndRemoved) {
+    Compose(false, false, false);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString good = dir.filePath("lühike.pdf");
+    PrintToPdf(W, good);
+    EXPECT_TRUE(warnings.texts.isEmpty());
+    const QList<QStringList> pages = PdfPages(good);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0].back().simplified(), "Nimetu lk 1/1");
+
+    auto expectRefused = [&](const QString& path) {
+        warnings.clear();
+        PrintToPdf(W, path);
+        ASSERT_EQ(warnings.texts.size(), 1) << path.toStdString();
+        EXPECT_TRUE(warnings.texts[0].contains("\"" + path + "\""))
+            << warnings.texts[0].toStdString();
+        EXPECT_EQ(warnings.titles[0], "Warning");
+    };
+    // A folder that does not exist, and a place where nobody may create a file.
+    expectRefused(dir.filePath("puudub/aruanne.pdf"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("puudub")));
+    expectRefused("/proc/korvel-aruanne.pdf");
+    // A full disk; the device itself stays.
+    expectRefused("/dev/full");
+    EXPECT_TRUE(QFileInfo("/dev/full").exists());
+    // A file cut short as on a full disk is not left behind.
+    const QString cut = dir.filePath("poolik.pdf");
+    struct rlimit before {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    warnings.clear();
+    PrintToPdf(W, cut);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_TRUE(warnings.texts[0].contains(cut)) << warnings.texts[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(cut));
+}
+
 TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
     ComputeAllWithCornerAndFreeSpace();
     AndmedForm->PealkiriEdit->setText("<b>Maja</b>");
@@ -813,6 +860,11 @@ TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
 }
 
 TEST_F(ReportTest, PrintDialogOffersAPdfFileAndCancelPrintsNothing) {
+    // The window owns the dialog from the start, hidden, set to A4.
+    ASSERT_NE(W->PrintDialog1, nullptr);
+    EXPECT_EQ(W->PrintDialog1, W->findChild<QPrintDialog*>("PrintDialog1"));
+    EXPECT_FALSE(W->PrintDialog1->isVisible());
+    EXPECT_EQ(W->PrintDialog1->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     Compose(false, false, false);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
