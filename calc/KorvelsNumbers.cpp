@@ -149,4 +149,9 @@ double WholeMm(double metres) {
     return std::round(metres * 1000);
 }
 
+double AltUpperMm(double L, double bkj) {
+    const double halfL = WholeMm(L) / 2, length = WholeMm(bkj);
+    return halfL < length ? 0 : std::floor(halfL - length);
+}
+
 } // namespace Korvel

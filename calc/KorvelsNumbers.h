@@ -34,4 +34,9 @@ int CompareSlenderness(double lambdah);
 // A length in metres as whole millimetres, for comparisons of typed lengths.
 double WholeMm(double metres);
 
+// The largest distance of the bearing area from the wall end, in whole
+// millimetres, for a wall of length L and a bearing area of length bkj
+// (metres): what is left of half the wall, or 0 when the area is longer.
+double AltUpperMm(double L, double bkj);
+
 } // namespace Korvel

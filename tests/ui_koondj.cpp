@@ -170,6 +170,16 @@ TEST_F(KoondjTest, FitTestsFollowTheWallAndAcceptWhatTheEditsAccept) {
     Click(W->Button2);
     EXPECT_EQ(warnings.texts.size(), 2);
     EXPECT_TRUE(KoondjLisaForm->isVisible());
+
+    // A bearing area that would reach past the wall end does not fit: the
+    // edit takes bkj 4800 of 5000, which leaves no room for the stored alt.
+    Paste(W->LEdit, "5000");
+    Paste(W->altEdit, "600");
+    Paste(W->bkjEdit, "4800");
+    Click(W->Button2);
+    ASSERT_EQ(warnings.texts.size(), 3);
+    EXPECT_EQ(ColourName(W->altEdit), "yellow");
+    EXPECT_EQ(W->altEdit->text(), "0");
 }
 
 TEST_F(KoondjTest, CornerTieForceAndCornerFitOnlyWhileTheCornerIsOn) {
@@ -297,6 +307,17 @@ TEST_F(KoondjTest, TheSpecialCaseWindowStepsAsideForDialogs) {
     QApplication::processEvents();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->pos(), placed);
+
+    // A refused force is put back: the numbers are still current and the
+    // window stays. A force that is taken makes them stale.
+    Paste(W->PdEdit, "99999");
+    ASSERT_EQ(warnings.texts.size(), 2);
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isVisible());
+    Paste(W->PdEdit, "40");
+    EXPECT_FALSE(w->isVisible());
+    Click(W->Button2);
+    ASSERT_TRUE(w->isVisible());
 
     // A fit test that fails closes the window for good: an oversized corner
     // left from a longer wall, caught once the corner is on.

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -196,6 +197,8 @@ public:
     void KoondjPeida1();
     void KoondjNaita2();
     void KoondjPeida2();
+    // The inputs the special-case window's numbers were computed from.
+    std::array<double, 9> specialCaseInputs_{};
 
     // ---- support node page (KORVELsToes.cpp)
     QGroupBox* TSGroupBox = nullptr;

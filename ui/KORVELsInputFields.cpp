@@ -52,8 +52,7 @@ double UpperLength(const TArvutused& r) {
     return WholeMm(r.L);
 }
 double UpperAlt(const TArvutused& r) {
-    const double halfL = WholeMm(r.L) / 2, bkj = WholeMm(r.bkj);
-    return halfL < bkj ? 0 : std::floor(halfL - bkj);
+    return Korvel::AltUpperMm(r.L, r.bkj);
 }
 
 using G = InvalidationGroup;

@@ -15,7 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <tuple>
 
 using Korvel::AddSubscript;
@@ -48,6 +48,11 @@ KoondjCase CaseOf(const TArvutused& r) {
     if (ratio == 0) return KoondjCase::End;
     if (!(ratio < 1)) return KoondjCase::Far;
     return KoondjCase::Ordinary;
+}
+
+// What the numbers of the special-case window are computed from.
+std::array<double, 9> SpecialCaseInputs(const TArvutused& r) {
+    return {r.t, r.h, r.L, r.fb, r.gammaM, r.Pd, r.tkj, r.bkj, r.alt};
 }
 
 void HideSpecialCaseWindow() {
@@ -258,7 +263,8 @@ bool TMainKORVELseinForm::KoondjKontroll() {
     // Typed lengths are compared in whole millimetres, as their edits accept them.
     auto f1 = [&] { return WholeMm(r.tkj) <= WholeMm(r.t); };
     auto f2 = [&] { return WholeMm(r.bkj) <= WholeMm(r.L); };
-    auto f3 = [&] { return std::fabs(WholeMm(r.L) / 2 - WholeMm(r.bkj)) >= WholeMm(r.alt); };
+    // The bearing area lies within the wall: alt as altEdit accepts it now.
+    auto f3 = [&] { return WholeMm(r.alt) <= Korvel::AltUpperMm(r.L, r.bkj); };
     auto f4 = [&] { return WholeMm(r.tnk) <= WholeMm(r.t); };
     auto f5 = [&] { return WholeMm(r.aka) <= WholeMm(r.L); };
 
@@ -325,6 +331,7 @@ void TMainKORVELseinForm::SetKoondjValues1() {
     if (!w) return;
     const TArvutused& r = *ARVUT;
     const KoondjCase c = CaseOf(r);
+    if (c != KoondjCase::Ordinary) specialCaseInputs_ = SpecialCaseInputs(r);
     auto showRow = [](std::initializer_list<QWidget*> row, bool visible) {
         for (QWidget* widget : row)
             widget->setVisible(visible);
@@ -380,8 +387,9 @@ void TMainKORVELseinForm::KoondjPeida1() {
     SigmaCGroupBox->hide();
     KTingGroupBox2->hide();
     SigmaAdmGroupBox->hide();
-    // The special-case window shows the same result: it goes stale with it.
-    HideSpecialCaseWindow();
+    // The special-case window shows the same result: it goes stale when what
+    // it was computed from changes, not when a refused input is put back.
+    if (SpecialCaseInputs(*ARVUT) != specialCaseInputs_) HideSpecialCaseWindow();
 }
 
 void TMainKORVELseinForm::KoondjNaita2() {
