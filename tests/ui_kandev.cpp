@@ -91,6 +91,23 @@ TEST_F(KandevTest, ZeroLoadsWarnAndChangeNothing) {
     EXPECT_FALSE(TulemusedValikForm->AVKYSKCheckBox->isEnabled());
 }
 
+TEST_F(KandevTest, AFailedCheckRewritesNoEdit) {
+    Paste(W->rooEdit, "1");
+    Paste(W->PvldEdit, "0");
+    Paste(W->PydEdit, "0");
+    Paste(W->tkjEdit, "150");
+    Click(W->Button2); // results of another page, which a wall change would withdraw
+    ASSERT_TRUE(W->KuvaTulemused->isEnabled());
+    Click(W->Button1);
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(W->rooEdit->text(), "1");
+    EXPECT_EQ(W->PvldEdit->text(), "0");
+    EXPECT_EQ(W->PydEdit->text(), "0");
+    EXPECT_TRUE(W->KuvaTulemused->isEnabled());
+    EXPECT_TRUE(TulemusedValikForm->KKJCheckBox->isEnabled());
+    EXPECT_TRUE(Shown(W->SigmaCGroupBox));
+}
+
 TEST_F(KandevTest, SlendernessLimitIsInclusive) {
     W->ArvutPageControl->setCurrentWidget(W->ToesArvut);
     Paste(W->hEdit, "4050");

@@ -1,6 +1,7 @@
 // Vertical capacity page: loads and eccentricities, the slenderness check and
 // the forces, eccentricities and resistances of the three sections.
 #include "KORVELs.h"
+#include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
 #include "TulemusedValik.h"
 #include "Widgets.h"
@@ -11,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
+#include <vector>
 
 using Korvel::AddSubscript;
 using Korvel::Fmt;
@@ -158,18 +162,33 @@ void TMainKORVELseinForm::Button1Click() {
 void TMainKORVELseinForm::SetKandevValues() {
     // The edits first show the values the check will use: each rewrite is an
     // input change and would otherwise hide the results shown below.
-    for (QLineEdit* edit : {rooEdit, PvldEdit, PydEdit, qtdEdit}) {
-        const double stored = edit == rooEdit    ? ARVUT->roo
-                              : edit == PvldEdit ? ARVUT->Pvld
-                              : edit == PydEdit  ? ARVUT->Pyd
-                                                 : ARVUT->qtd;
-        const QString text = Fmt("%.2f", {stored});
-        if (edit->text() != text) edit->setText(text);
-    }
-
-    // Everything is computed before anything is shown: a calculation that
-    // cannot be completed leaves the page as it was.
     TArvutused& r = *ARVUT;
+    struct Rewrite {
+        QLineEdit* edit;
+        double TArvutused::*field;
+        QString text;
+    };
+    std::vector<Rewrite> rewrites;
+    for (auto [edit, field] :
+         {std::pair{rooEdit, &TArvutused::roo}, std::pair{PvldEdit, &TArvutused::Pvld},
+          std::pair{PydEdit, &TArvutused::Pyd}, std::pair{qtdEdit, &TArvutused::qtd}})
+        rewrites.push_back({edit, field, Fmt("%.2f", {r.*field})});
+
+    // A rewrite is an input change with its own consequences: it happens
+    // only once the check is known to succeed on the values as shown.
+    TArvutused trial = r;
+    for (const Rewrite& w : rewrites) {
+        double shown = 0;
+        if (ParseNumber(w.text, shown)) trial.*w.field = shown;
+    }
+    trial.SisejArvutus();
+    trial.KandevNRdmArvutus();
+    trial.KandevNRd1Arvutus();
+    trial.KandevNRd2Arvutus();
+
+    for (const Rewrite& w : rewrites)
+        if (w.edit->text() != w.text) w.edit->setText(w.text);
+
     r.SisejArvutus();
     r.KandevNRdmArvutus();
     r.KandevNRd1Arvutus();
