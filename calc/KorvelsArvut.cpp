@@ -3,10 +3,19 @@
 #include "KorvelsConst.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
+
+// No operation returns normally with a field that is infinite or not a number.
+void RequireFinite(std::initializer_list<double> values, const char* what) {
+    for (double v : values)
+        if (!std::isfinite(v))
+            throw EArvutusViga(std::string(what) +
+                               " ei ole lõplik arv: sisendid on väljaspool arvutatavat piirkonda.");
 }
+} // namespace
 
 TArvutused::TArvutused()
     : t(KorvelsConst::t), h(KorvelsConst::h), L(KorvelsConst::L), roo(KorvelsConst::roo),
@@ -30,6 +39,7 @@ void TArvutused::SeinaKarArvutus() {
     hef = roo * h;
     ea = hef / 300;
     A = t * Larl;
+    RequireFinite({tef, hef, ea, A}, "Seina arvutuslik kõrgus");
 }
 
 void TArvutused::MJSTArvutus() {
@@ -40,12 +50,14 @@ void TArvutused::MJSTArvutus() {
     fk = 0.8 * std::exp(0.85 * std::log(fb));
     fd = fk / gammaM;
     Em = 650 * fk;
+    RequireFinite({fbd, fk, fd, Em}, "Müüritise tugevusnäitaja");
 }
 
 void TArvutused::labdaHArvutus() {
     SeinaKarArvutus();
     if (tef == 0) throw EArvutusViga("Seina paksus on null: seina saledust ei saa arvutada.");
     lambdah = hef / tef;
+    RequireFinite({lambdah}, "Seina saledus");
 }
 
 void TArvutused::SisejArvutus() {
@@ -58,6 +70,7 @@ void TArvutused::SisejArvutus() {
     Nsd1 = (Pvld + Pyd) * Larl;
     Nsdm = (Pvld + Pyd + gammaG * rooP * t * 2 * h / 5) * Larl;
     Nsd2 = (Pvld + Pyd + gammaG * rooP * t * h) * Larl;
+    RequireFinite({Mvlsd1, Mysd1, Msd1, Msdm, Nsd1, Nsdm, Nsd2}, "Sisejõud");
 }
 
 void TArvutused::KandevNRdmArvutus() {
@@ -82,6 +95,7 @@ void TArvutused::KandevNRdmArvutus() {
     Hiim = std::exp(std::log(2.718281828) * (-u * u / 2));
     Acm = (1 - 2 * ema / t) * A;
     NRdm = Hiim * Acm * fk / gammaM;
+    RequireFinite({ema, ek, emka, emk, u, Hiim, Acm, NRdm}, "Kandevõime keskmises lõikes");
 }
 
 void TArvutused::KandevNRd1Arvutus() {
@@ -95,6 +109,7 @@ void TArvutused::KandevNRd1Arvutus() {
     e1 = Msd1 / Nsd1 + ea;
     Ac1 = (1 - 2 * e1 / t) * A;
     NRd1 = Hii_i * Ac1 * fk / gammaM;
+    RequireFinite({e1, Ac1, NRd1}, "Kandevõime ülemises lõikes");
 }
 
 void TArvutused::KandevNRd2Arvutus() {
@@ -108,6 +123,7 @@ void TArvutused::KandevNRd2Arvutus() {
     e2 = Msd2 / Nsd2 + ea;
     Ac2 = (1 - 2 * e2 / t) * A;
     NRd2 = Hii_i * Ac2 * fk / gammaM;
+    RequireFinite({e2, Ac2, NRd2}, "Kandevõime alumises lõikes");
 }
 
 void TArvutused::KoonjArvutus() {
@@ -137,6 +153,7 @@ void TArvutused::KoonjArvutus() {
         xkj = r;
     sigmaadm = (0.15 * xkj + 1) * (1.5 - 1.1 * Ab / Aef) * fd;
     sigmac = Pd / Ab / 1000;
+    RequireFinite({Lef1, Lef2, Lef, Aef, Ab, xkj, sigmaadm, sigmac}, "Survepinge jõu all");
 }
 
 void TArvutused::KoonjNurkArvutus() {
@@ -150,6 +167,7 @@ void TArvutused::KoonjNurkArvutus() {
     sigmatmax = 0.4 * qn / (9.6 * nu * nu - 1.7 * nu + 1) / 1000;
     ftu = 0.12 * fbd;
     Nt = 0.5 * sigmatmax * t * bpa;
+    RequireFinite({qn, nu, bpa, sigmatmax, ftu, Nt}, "Nurga tõmbepinge");
 }
 
 void TArvutused::ToesArvutus() {
@@ -161,7 +179,12 @@ void TArvutused::ToesArvutus() {
     if (Q == 0 || x == 0)
         throw EArvutusViga("Talale mõjuv koormus on null: tala toereaktsioon ja otsa pööre on "
                            "nullid, survetsooni pikkust toe all ei saa arvutada.");
-    a0 = std::sqrt(2 * Q / c / bt / x);
+    // A load so small that it vanishes in the division leaves no contact zone.
+    const double square = 2 * Q / c / bt / x;
+    if (!(square > 0) || !std::isfinite(square))
+        throw EArvutusViga("Tala koormus on nii väike, et survetsooni pikkus toe all ümardub "
+                           "nulliks: pingeid toesõlmes ei saa arvutada.");
+    a0 = std::sqrt(square);
     sigma0 = Q / a0 / bt;
     sigmamaxt = c * a1 * 1000 * x / 2 + sigma0;
     sigmamint = sigma0 - c * a1 * 1000 * x / 2;
@@ -170,14 +193,20 @@ void TArvutused::ToesArvutus() {
         sigmamax = sigmamaxk;
     else
         sigmamax = sigmamaxt;
+    RequireFinite({Q, fu, x, c, a0, sigma0, sigmamaxt, sigmamint, sigmamaxk, sigmamax},
+                  "Pinge toesõlmes");
 }
 
 void TArvutused::ToesEfektArvutus() {
     ToesArvutus();
+    if (!(a0 * bt / 1000 > 0))
+        throw EArvutusViga("Tala survetsoon toe all on nii väike, et kohalik survepind ümardub "
+                           "nulliks: kohalikku survetugevust ei saa arvutada.");
     Aloc = a0 * bt / 1000;
     if (!(Ad > 0))
         throw EArvutusViga("Koormuse jaotuspind seinas on null (tala toetuspikkus või talade samm "
                            "on null): kohalikku survetugevust ei saa arvutada.");
     ksi = std::exp(std::log(Ad / Aloc) * (1.0 / 3));
     floc = ksi * fbd;
+    RequireFinite({Aloc, ksi, floc}, "Kohalik survetugevus");
 }

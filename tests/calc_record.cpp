@@ -481,6 +481,17 @@ TEST(Beam, ZeroBeamLoadThrowsBeforeTheContactZone) {
         EXPECT_EQ(v, Sentinel);
 }
 
+TEST(Beam, ASubnormalBeamLoadThrowsInsteadOfGivingInfiniteStresses) {
+    TArvutused a;
+    a.t = 0.15, a.rooP = 5.75, a.fb = 5.0, a.E = 2000; // Dursa 150
+    a.qd = 1e-323, a.bt = 0.001, a.Lt = 15, a.Et = 1, a.It = 1;
+    a.Ad = 0.1;
+    EXPECT_THROW(a.ToesArvutus(), EArvutusViga);
+    EXPECT_THROW(a.ToesEfektArvutus(), EArvutusViga);
+    for (double v : {a.a0, a.sigma0, a.sigmamax, a.ksi, a.floc})
+        EXPECT_TRUE(std::isfinite(v)) << v;
+}
+
 TEST(Beam, ZeroDistributionAreaThrowsBeforeTheLocalStrength) {
     TArvutused a;
     a.Ad = 0;
