@@ -304,6 +304,14 @@ TEST_F(ReportTest, ALineBreakInAFieldDoesNotSplitTheLine) {
     EXPECT_EQ(Lines().size(), 38);
     EXPECT_TRUE(Lines()[3].startsWith("              Objekti nimi: Maja"));
     EXPECT_TRUE(Lines()[3].endsWith("Kuur"));
+    // A long note is kept whole, in the field and in the report.
+    QString note;
+    for (int i = 0; i < 5000; ++i)
+        note += QString("märkus%1 ").arg(i % 10);
+    AndmedForm->MarkusEdit->setText(note);
+    EXPECT_EQ(AndmedForm->MarkusEdit->text(), note);
+    Compose(false, false, false);
+    EXPECT_EQ(Lines()[8], "              Märkus: " + note);
 }
 
 TEST_F(ReportTest, DoubledSlabLoadFailsOnlyTheMiddleSection) {

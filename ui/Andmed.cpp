@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <limits>
+
 TAndmedForm* AndmedForm = nullptr;
 
 namespace {
@@ -71,6 +73,8 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(row.edit);
         edit->setGeometry(112, top, 349, 24);
+        // A pasted note is kept whole.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         // Any change makes a displayed report stale.
         connect(edit, &QLineEdit::textChanged, this, [] {
             if (MainKORVELseinForm) MainKORVELseinForm->HideResultsTab();
