@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QTimer>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -340,6 +341,32 @@ TEST_F(KoondjTest, TheSpecialCaseWindowStepsAsideForDialogs) {
     dialog.hide();
     QApplication::processEvents();
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(KoondjTest, ClosingTheMainWindowEndsTheProgramWhateverIsQueued) {
+    ShowMainWindow();
+    FitTheWall();
+    Paste(W->altEdit, "0");
+    Click(W->Button2);
+    ASSERT_TRUE(KoondjLisaForm->isVisible());
+    // The window steps aside for a warning and is due back, but the main
+    // window closes in the same turn.
+    QTimer::singleShot(0, [this] {
+        Paste(W->PdEdit, "99999");
+        W->close();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    bool timedOut = false;
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        timedOut = true;
+        QApplication::exit(1);
+    });
+    guard.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(timedOut);
+    EXPECT_EQ(warnings.texts.size(), 1);
+    EXPECT_FALSE(KoondjLisaForm->isVisible());
 }
 
 TEST_F(KoondjTest, ACalculationThatCannotBeDoneShowsNothing) {

@@ -2,15 +2,18 @@
 #include "KORVELs.h"
 
 #include "About.h"
+#include "KoondjLisa.h"
 #include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 
 TMainKORVELseinForm* MainKORVELseinForm = nullptr;
@@ -141,8 +144,17 @@ void TMainKORVELseinForm::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &TMainKORVELseinForm::FormShow);
 }
 
+void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted()) return;
+    // Closing the main window ends the program, whatever else is open or
+    // queued: a window stepping back in would keep the loop alive.
+    if (KoondjLisaForm) KoondjLisaForm->hide();
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
 void TMainKORVELseinForm::FormShow() {
-    AboutClick();
+    if (isVisible()) AboutClick();
 }
 
 void TMainKORVELseinForm::AboutClick() {

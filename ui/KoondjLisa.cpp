@@ -167,6 +167,9 @@ bool TKoondjLisaForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TKoondjLisaForm::ComeBack() {
+    // Not after the main window has closed: the program is ending.
+    const QWidget* owner = parentWidget();
+    if (owner && !owner->isVisible()) setAside_ = false;
     if (!setAside_ || ModalDialogOpen()) return;
     setAside_ = false;
     steppingAside_ = true;
