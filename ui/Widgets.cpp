@@ -186,6 +186,8 @@ bool PressFocusedButton(QWidget* dialog, QKeyEvent* event) {
 
 void ShowWarning(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, "Warning", text, QMessageBox::Ok, parent);
+    // A message may name a file the user typed: never taken as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setObjectName("WarningBox");
     box.exec();
 }
