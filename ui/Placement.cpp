@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace Korvel {
@@ -23,7 +24,12 @@ void PlaceOnScreen(QWidget* window, const QPoint& wanted) {
         window->move(wanted);
         return;
     }
-    window->move(FitInto(wanted, size, screen->availableGeometry()));
+    const QPoint place = FitInto(wanted, size, screen->availableGeometry());
+    window->move(place);
+    // Once the native window exists, move() places the client area by the
+    // frame size known so far, which is none before the first map: the title
+    // bar would end up above the place. Let the window manager place the frame.
+    if (QWindow* handle = window->windowHandle()) handle->setFramePosition(place);
 }
 
 void CentreOn(QWidget* window, const QRect& area) {
