@@ -122,6 +122,8 @@ int GroupFrameTop(const QGroupBox* box) {
         style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box).bottom());
 }
 
+namespace {
+
 double RelativeLuminance(const QColor& colour) {
     const auto channel = [](double c) {
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -129,6 +131,8 @@ double RelativeLuminance(const QColor& colour) {
     return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
            0.0722 * channel(colour.blueF());
 }
+
+} // namespace
 
 double ContrastRatio(const QColor& a, const QColor& b) {
     const double la = RelativeLuminance(a);
