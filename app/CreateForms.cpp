@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Andmed.h"
+#include "Fonts.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsInput.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QStringList>
 
 void CreateForms() {
     InitDecimalCharSet();
@@ -16,10 +18,14 @@ void CreateForms() {
     // title of every dialog and warning box ("Warning — KORVEL ...").
     QApplication::setApplicationName("KORVEL poorbetoonseinte arvutus");
 
-    // The layout was drawn for an 11-pixel sans-serif; Liberation Sans has the
-    // same widths, the others are fallbacks.
+    // The layout was drawn for an 11-pixel sans-serif with the widths of the
+    // embedded face, registered before any window exists; the others are
+    // fallbacks should it fail to load.
+    QStringList families{"Liberation Sans", "Arial", "DejaVu Sans"};
+    if (const QString embedded = Korvel::LayoutFontFamily(); !embedded.isEmpty())
+        families.prepend(embedded);
     QFont font;
-    font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
+    font.setFamilies(families);
     font.setPixelSize(11);
     QApplication::setFont(font);
 

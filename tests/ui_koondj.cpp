@@ -82,7 +82,10 @@ TEST_F(KoondjTest, TheThreeLoadPositions) {
     EXPECT_FALSE(RowShown());
     ASSERT_TRUE(w->isVisible());
     EXPECT_FALSE(w->isModal());
-    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    // Above the main window only: a tool window of it, not on top of everything.
+    EXPECT_EQ(w->windowType(), Qt::Tool);
+    EXPECT_EQ(w->parentWidget(), W);
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(w->althLabel->text(),
               "Kuna  2a    /h = 0, siis peavad olema rahuldatud järgmised tingimused:");
     EXPECT_TRUE(w->SigmaCGroupBox1->isVisibleTo(w) && w->SigmaCGroupBox2->isVisibleTo(w));

@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "KorvelsNumbers.h"
+#include "Placement.h"
 #include "Widgets.h"
 
 #include <QFrame>
@@ -80,11 +81,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
     if (event->spontaneous()) return;
     // The box opens in the middle of the screen, wherever the main window was moved.
     const QWidget* owner = parentWidget() ? parentWidget() : this;
-    if (const QScreen* s = owner->screen()) {
-        const QRect avail = s->availableGeometry();
-        const QSize own = frameGeometry().size();
-        move(avail.center() - QPoint(own.width() / 2, own.height() / 2));
-    }
+    if (const QScreen* s = owner->screen()) Korvel::CentreOn(this, s->availableGeometry());
 }
 
 void TAboutBox::FormCreate() {

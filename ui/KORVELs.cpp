@@ -3,6 +3,7 @@
 
 #include "About.h"
 #include "KoondjLisa.h"
+#include "Placement.h"
 #include "Widgets.h"
 
 #include <QAction>
@@ -136,10 +137,8 @@ void TMainKORVELseinForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (aboutShown_ || event->spontaneous()) return;
     aboutShown_ = true;
-    if (const QScreen* s = screen()) {
-        const QRect avail = s->availableGeometry();
-        move(avail.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
+    // Centred, or from the top left where the fixed size does not fit.
+    if (const QScreen* s = screen()) Korvel::CentreOn(this, s->availableGeometry());
     // The About box opens over the window once it is on the screen.
     QTimer::singleShot(0, this, &TMainKORVELseinForm::FormShow);
 }

@@ -216,13 +216,11 @@ void TMainKORVELseinForm::BuildKoondjPage() {
     QFont bold = NtLabel1->font();
     bold.setBold(true);
     NtLabel1->setFont(bold);
-    QPalette navy = NtLabel1->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    NtLabel1->setPalette(navy);
+    Korvel::SetTextColour(NtLabel1, QColor(0, 0, 128));
     NtLabel1->adjustSize();
     tLabel1 =
         AddSubscript(NtLabel1, "Müüritise nurk tuleb armeerida tõmbejõule  N", "t", "tLabel1");
-    tLabel1->setPalette(navy);
+    tLabel1->setPalette(NtLabel1->palette());
     NtLabel1->hide();
     tLabel1->hide();
     MNKGroupBox->hide();

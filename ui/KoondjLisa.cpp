@@ -33,8 +33,10 @@ QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, int y
 TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
     setObjectName("KoondjLisaForm");
     setWindowTitle("Tulemused erijuhtudel");
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A tool window of the main window: above it only, minimised and hidden
+    // with it, and other programs may cover it.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QFont f = font();
     f.setPixelSize(13);
     setFont(f);
@@ -119,7 +121,7 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
                  althLabel->width());
     resize(std::max(DesignWidth, althLabel->x() + headingWidth + 8), DesignHeight);
 
-    // Staying on top, the window would hide every dialog and warning box
+    // Above the main window, it would hide the dialogs and warning boxes
     // centred on the main window under it.
     qApp->installEventFilter(this);
 }

@@ -2,6 +2,7 @@
 
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
+#include "Placement.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <algorithm>
+#include <cmath>
 
 namespace Korvel {
 
@@ -57,11 +59,7 @@ QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, const
 
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* caption = MakeLabel(parent, name, text, x, y);
-    QPalette pal = caption->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-    caption->setPalette(pal);
-    caption->setAutoFillBackground(true);
+    SetBackground(caption, caption->palette().color(QPalette::Highlight));
     return caption;
 }
 
@@ -124,8 +122,54 @@ int GroupFrameTop(const QGroupBox* box) {
         style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box).bottom());
 }
 
+namespace {
+
+double RelativeLuminance(const QColor& colour) {
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& background) {
+    return ContrastRatio(Qt::black, background) >= ContrastRatio(Qt::white, background)
+               ? QColor(Qt::black)
+               : QColor(Qt::white);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    const QColor background = pal.color(widget->backgroundRole());
+    // The designed colour where it reads on the theme's background; else
+    // blended towards black or white until it does.
+    const QColor towards = ReadableOn(background);
+    QColor text = colour;
+    for (int step = 1; step <= 10 && ContrastRatio(text, background) < 4.5; ++step) {
+        const double t = step / 10.0;
+        text = QColor::fromRgbF(colour.redF() + (towards.redF() - colour.redF()) * t,
+                                colour.greenF() + (towards.greenF() - colour.greenF()) * t,
+                                colour.blueF() + (towards.blueF() - colour.blueF()) * t);
+    }
+    pal.setColor(QPalette::WindowText, text);
+    widget->setPalette(pal);
+}
+
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
+    // The theme's text colour need not read on a fixed background (light
+    // text on green in a dark theme).
+    const QColor text = ReadableOn(colour);
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Text, text);
     if (qobject_cast<QLineEdit*>(widget)) {
         pal.setColor(QPalette::Base, colour);
     } else {
@@ -170,9 +214,7 @@ void SetHint(QWidget* widget, const QString& hint) {
 
 void CentreOver(QWidget* window, const QWidget* over) {
     if (!over) return;
-    const QRect outer = over->frameGeometry();
-    const QSize own = window->frameGeometry().size();
-    window->move(outer.center() - QPoint(own.width() / 2, own.height() / 2));
+    CentreOn(window, over->frameGeometry());
 }
 
 bool PressFocusedButton(QWidget* dialog, QKeyEvent* event) {

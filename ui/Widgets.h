@@ -59,7 +59,16 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& title,
 // Where the frame of a titled group box begins under its title, in its own coordinates.
 int GroupFrameTop(const QGroupBox* box);
 
-// Background colour of a label or an edit; ResetBackground gives the normal one back.
+// Contrast of two colours by the relative luminance formula of WCAG 2
+// (1 to 21), and black or white, whichever reads better on background.
+double ContrastRatio(const QColor& a, const QColor& b);
+QColor ReadableOn(const QColor& background);
+
+// A label's text in colour, or in one near it that reads on the background.
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// Background colour of a label or an edit, with a text colour that reads on
+// it; ResetBackground gives the normal ones back.
 void SetBackground(QWidget* widget, const QColor& colour);
 void ResetBackground(QWidget* widget);
 QColor BackgroundOf(const QWidget* widget);
@@ -76,7 +85,8 @@ template <typename Widget> Widget* WithHint(Widget* widget, const QString& hint)
     return widget;
 }
 
-// Moves window so that it stands centred on over (a window that may have been moved).
+// Moves window so that it stands centred on over (a window that may have been
+// moved), as far as the available screen area allows.
 void CentreOver(QWidget* window, const QWidget* over);
 
 // Enter on a focused push button of a dialog without a default button presses
