@@ -23,7 +23,7 @@ phase() {
 record() { # name passed failed
     passed=$((passed + $2))
     failed=$((failed + $3))
-    summary+=("$(printf '%-46s %4d passed, %d failed  %5d s' "$1" "$2" "$3" $((SECONDS - phase_start)))")
+    summary+=("$(printf '%-52s %4d passed, %d failed  %5d s' "$1" "$2" "$3" $((SECONDS - phase_start)))")
 }
 
 # A phase that is one check: passed when its command succeeds.
