@@ -1,8 +1,10 @@
 // The numeric input mechanism through the real edits: filtering, parsing,
 // range messages, the restored text, storage and invalidation.
 #include "KorvelsConst.h"
+#include "KorvelsInput.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,6 +47,20 @@ TEST_F(InputTest, DecimalSeparatorIsKeptOnlyInDecimalFields) {
     EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 12.5);
     Paste(W->evlEdit, "1" + Sep() + "5");
     EXPECT_EQ(W->evlEdit->text(), "15");
+}
+
+// The other tests take the separator from the program, so a run whose locale
+// did not take effect would pass them with a point: pin it per locale run.
+TEST_F(InputTest, EachLocaleRunHasItsOwnDecimalSeparator) {
+    const QByteArray locale = qgetenv("LC_ALL");
+    if (locale != "et_EE.UTF-8" && locale != "C")
+        GTEST_SKIP() << "ctest runs this under et_EE.UTF-8 and C";
+    const QChar sep = locale == "C" ? '.' : ',';
+    const QChar other = sep == '.' ? ',' : '.';
+    EXPECT_EQ(Korvel::DecimalSeparator(), QString(sep));
+    EXPECT_TRUE(CharAllowed(sep, true));
+    EXPECT_FALSE(CharAllowed(other, true));
+    EXPECT_EQ(Korvel::Fmt("%.2f", {1508.214}), QString("1508") + sep + "21");
 }
 
 TEST_F(InputTest, RejectedTextShowsTheRangeAndBringsBackThePreviousValue) {

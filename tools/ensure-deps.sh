@@ -7,8 +7,11 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev font
 if [[ "${1:-run}" == test ]]; then
     packages+=(libgtest-dev googletest xvfb xauth imagemagick poppler-utils clang-format-14 clang
                libclang-rt-14-dev)
+    # The Debian package and its checks.
+    packages+=(dpkg-dev file lintian appstream desktop-file-utils)
 else
-    packages+=(xvfb xauth imagemagick)
+    # xwininfo (x11-utils) tells when the window is on the virtual screen.
+    packages+=(xvfb xauth imagemagick x11-utils)
 fi
 
 missing=()
@@ -18,13 +21,16 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 if [[ $(id -u) -eq 0 ]]; then
-    echo "Installing: ${missing[*]}"
+    echo "Installing ${#missing[@]} Debian packages and what they need (a few minutes): ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    echo "Installed."
 else
     echo "These Debian packages are needed and missing: ${missing[*]}" >&2
-    echo "Install them as root: sudo apt-get install ${missing[*]}" >&2
+    echo "Install them as root:" >&2
+    echo "    sudo apt-get update" >&2
+    echo "    sudo apt-get install --no-install-recommends ${missing[*]}" >&2
     echo "or run this script as root." >&2
     exit 1
 fi
