@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "Andmed.h"
+#include "Estonian.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsInput.h"
@@ -22,6 +23,9 @@ void CreateForms() {
     font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
     font.setPixelSize(11);
     QApplication::setFont(font);
+    // Qt's own menus and dialogs speak Estonian too; without the embedded
+    // translation they stay English, which the user can still work with.
+    Korvel::InstallEstonian();
 
     MainKORVELseinForm = new TMainKORVELseinForm;
     AboutBox = new TAboutBox(MainKORVELseinForm);
