@@ -1,6 +1,7 @@
 #include "KORVELsein.h"
 
 #include "About.h"
+#include "Accessibility.h"
 #include "Andmed.h"
 #include "Estonian.h"
 #include "KORVELs.h"
@@ -26,6 +27,7 @@ void CreateForms() {
     // Qt's own menus and dialogs speak Estonian too; without the embedded
     // translation they stay English, which the user can still work with.
     Korvel::InstallEstonian();
+    Korvel::InstallAccessibility();
 
     MainKORVELseinForm = new TMainKORVELseinForm;
     AboutBox = new TAboutBox(MainKORVELseinForm);

@@ -2,6 +2,7 @@
 // filter, parse, range check with a warning and the previous text, storage in
 // the record, and the invalidation group of the field. Also the Enter chain
 // and the leave handlers.
+#include "Accessibility.h"
 #include "KORVELs.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
@@ -149,6 +150,7 @@ QLineEdit* TMainKORVELseinForm::MakeNumEdit(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     Korvel::SetHint(edit, QString::fromUtf8(f->hint));
     edit->installEventFilter(this);
+    Korvel::FollowReview(edit);
     connect(edit, &QLineEdit::textChanged, this, [this, edit] { NumEditChange(edit); });
     return edit;
 }
