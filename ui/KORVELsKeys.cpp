@@ -53,11 +53,14 @@ void TMainKORVELseinForm::SetUpKeyboard() {
         button->installEventFilter(enter);
 
     // F10 does what Alt alone does: the menu bar takes the keyboard with
-    // "Failid" highlighted, and gives the focus back where it was.
+    // "Failid" highlighted and gives the focus back where it was. Qt knows
+    // only Alt for this, so F10 plays Alt's press and release to the window.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     f10->setContext(Qt::WindowShortcut);
     connect(f10, &QShortcut::activated, this, [this] {
-        QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        QCoreApplication::sendEvent(this, &override);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
         QCoreApplication::sendEvent(this, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
         QCoreApplication::sendEvent(this, &release);
