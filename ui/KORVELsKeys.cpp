@@ -9,9 +9,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyleOptionMenuItem>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -29,6 +31,24 @@ protected:
                 if (Korvel::PressFocusedButton(button->window(), static_cast<QKeyEvent*>(event)))
                     return true;
         return QObject::eventFilter(watched, event);
+    }
+};
+
+// The menu bar in keyboard mode (Alt, F10) shows its current menu highlighted;
+// the style would highlight it only once the menu is open.
+class KeyboardMenuBarStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item && widget && widget->hasFocus() &&
+            (item->state & State_Selected)) {
+            QStyleOptionMenuItem highlighted = *item;
+            highlighted.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &highlighted, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 
@@ -55,6 +75,9 @@ void TMainKORVELseinForm::SetUpKeyboard() {
     // F10 does what Alt alone does: the menu bar takes the keyboard with
     // "Failid" highlighted and gives the focus back where it was. Qt knows
     // only Alt for this, so F10 plays Alt's press and release to the window.
+    auto* menuStyle = new KeyboardMenuBarStyle;
+    menuStyle->setParent(menuBar());
+    menuBar()->setStyle(menuStyle);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     f10->setContext(Qt::WindowShortcut);
     connect(f10, &QShortcut::activated, this, [this] {
