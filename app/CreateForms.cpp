@@ -1,7 +1,9 @@
 #include "KORVELsein.h"
 
 #include "About.h"
+#include "Accessibility.h"
 #include "Andmed.h"
+#include "Estonian.h"
 #include "Fonts.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
@@ -28,6 +30,10 @@ void CreateForms() {
     font.setFamilies(families);
     font.setPixelSize(11);
     QApplication::setFont(font);
+    // Qt's own menus and dialogs speak Estonian too; without the embedded
+    // translation they stay English, which the user can still work with.
+    Korvel::InstallEstonian();
+    Korvel::InstallAccessibility();
 
     MainKORVELseinForm = new TMainKORVELseinForm;
     AboutBox = new TAboutBox(MainKORVELseinForm);

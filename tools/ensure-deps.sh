@@ -3,7 +3,8 @@
 # Usage: tools/ensure-deps.sh run|test
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-liberation2)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev
+          fonts-liberation2)
 if [[ "${1:-run}" == test ]]; then
     packages+=(libgtest-dev googletest xvfb xauth imagemagick poppler-utils clang-format-14 clang
                libclang-rt-14-dev)

@@ -79,6 +79,7 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
         connect(edit, &QLineEdit::textChanged, this, [] {
             if (MainKORVELseinForm) MainKORVELseinForm->HideResultsTab();
         });
+        label->setBuddy(edit); // names the edit for assistive technology
         *row.labelPtr = label;
         *row.editPtr = edit;
         top += 40;

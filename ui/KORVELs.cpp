@@ -74,6 +74,7 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
     lastPage_ = KandevArvut;
     connect(ArvutPageControl, &QTabWidget::currentChanged, this,
             &TMainKORVELseinForm::OnCurrentPageChanged);
+    SetUpKeyboard();
 
     adjustSize();
     setFixedSize(sizeHint());

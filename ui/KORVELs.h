@@ -89,6 +89,8 @@ public:
     void NumEditChange(QLineEdit* edit);
     // Leave handler of the eight decimal edits: rewrite with two decimals.
     void NumEditExit(QLineEdit* edit);
+    // Tab order, Enter on buttons and F10 (KORVELsKeys.cpp).
+    void SetUpKeyboard();
 
     // ---- wall and block panel (KORVELsPanel.cpp)
     QGroupBox* SeinGroupBox = nullptr;

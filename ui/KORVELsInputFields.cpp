@@ -2,6 +2,7 @@
 // filter, parse, range check with a warning and the previous text, storage in
 // the record, and the invalidation group of the field. Also the Enter chain
 // and the leave handlers.
+#include "Accessibility.h"
 #include "KORVELs.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -125,6 +127,10 @@ const NumField fields[] = {
      false},
 };
 
+// Set while an input method composes in the edit; the change handler then waits.
+constexpr const char* ComposingProperty = "korvelComposing";
+constexpr const char* ComposedFromProperty = "korvelComposedFrom";
+
 const NumField* FieldOf(const QObject* edit) {
     const QByteArray name = edit->objectName().toLatin1();
     for (const auto& f : fields)
@@ -143,6 +149,7 @@ QLineEdit* TMainKORVELseinForm::MakeNumEdit(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     Korvel::SetHint(edit, QString::fromUtf8(f->hint));
     edit->installEventFilter(this);
+    Korvel::FollowReview(edit);
     connect(edit, &QLineEdit::textChanged, this, [this, edit] { NumEditChange(edit); });
     return edit;
 }
@@ -150,8 +157,12 @@ QLineEdit* TMainKORVELseinForm::MakeNumEdit(const char* name, QWidget* parent) {
 void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
     const NumField* f = FieldOf(edit);
     if (!f) return;
+    // Half-way through a composition the text is not the user's yet.
+    if (edit->property(ComposingProperty).toBool()) return;
+    // "12,5" in a whole-number field is not 125: refused like a value out of range.
+    const bool fraction = !f->decimal && HasFractionDigits(edit->text());
     // A filtered text is written back; its own change event finishes the work.
-    if (FilterEditText(edit, f->decimal)) return;
+    if (!fraction && FilterEditText(edit, f->decimal)) return;
 
     const double stored = ARVUT.get()->*(f->field);
     const QString previous = Korvel::Fmt(f->restoreFormat, {stored * f->factor});
@@ -159,7 +170,8 @@ void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
     const QString message = Korvel::Fmt(QString::fromUtf8(f->message), {f->lower, upper});
 
     double value = 0;
-    const bool accepted = ParseNumber(edit->text(), value) && value <= upper && value >= f->lower;
+    const bool accepted =
+        !fraction && ParseNumber(edit->text(), value) && value <= upper && value >= f->lower;
     if (!accepted) {
         Korvel::ShowWarning(this, message);
         QString restore = previous;
@@ -167,6 +179,8 @@ void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
         edit->setFocus();
         // The nested change event of the restored text stores it.
         if (edit->text() != restore) edit->setText(restore);
+        // What the user types next replaces the restored text.
+        edit->selectAll();
         return;
     }
     ARVUT.get()->*(f->field) = value / f->factor;
@@ -243,6 +257,8 @@ void TMainKORVELseinForm::FocusNextAfter(QWidget* from) {
         auto* target = findChild<QWidget*>(QString::fromLatin1(next));
         if (target && target->isVisible() && target->isEnabled()) {
             target->setFocus(Qt::OtherFocusReason);
+            // Reached as by Tab: typing replaces the text.
+            if (auto* edit = qobject_cast<QLineEdit*>(target)) edit->selectAll();
             return;
         }
         const NumField* f = target ? FieldOf(target) : nullptr;
@@ -252,6 +268,20 @@ void TMainKORVELseinForm::FocusNextAfter(QWidget* from) {
 
 bool TMainKORVELseinForm::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::InputMethod && FieldOf(watched)) {
+        // A composition is one change, taken when it ends: its intermediate
+        // texts (the selection removed, a part typed) raise no warning.
+        auto* edit = static_cast<QLineEdit*>(watched);
+        const auto* ime = static_cast<QInputMethodEvent*>(event);
+        if (!edit->property(ComposingProperty).toBool())
+            edit->setProperty(ComposedFromProperty, edit->text());
+        edit->setProperty(ComposingProperty, true);
+        static_cast<QObject*>(edit)->event(event);
+        if (!ime->preeditString().isEmpty()) return true;
+        edit->setProperty(ComposingProperty, false);
+        if (edit->text() != edit->property(ComposedFromProperty).toString()) NumEditChange(edit);
+        return true;
+    }
     if (widget && event->type() == QEvent::KeyPress) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
@@ -261,7 +291,8 @@ bool TMainKORVELseinForm::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::FocusOut) {
         // A warning box or a menu taking the focus is not leaving the field.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            reason != Qt::MenuBarFocusReason)
             if (auto* edit = qobject_cast<QLineEdit*>(watched)) NumEditExit(edit);
     }
     return QMainWindow::eventFilter(watched, event);

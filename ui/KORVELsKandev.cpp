@@ -1,5 +1,6 @@
 // Vertical capacity page: loads and eccentricities, the slenderness check and
 // the forces, eccentricities and resistances of the three sections.
+#include "Accessibility.h"
 #include "KORVELs.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
@@ -36,6 +37,7 @@ void TMainKORVELseinForm::BuildKandevPage() {
     KVImage = Korvel::MakePictureBox(page, "KVImage", QRect(8, 8, 238, 369), ":/pictures/kandev");
     auto* caption = MakeLabel(page, "Label1", "Joonis 1. Arvutusskeem", 62, 356);
     Korvel::SetBackground(caption, Qt::white);
+    Korvel::NameDrawing(KVImage, {caption});
 
     Button1 = Korvel::MakeCalcButton(page, "Button1", QRect(86, 392, 81, 26));
     connect(Button1, &QPushButton::clicked, this, &TMainKORVELseinForm::Button1Click);
@@ -80,6 +82,7 @@ void TMainKORVELseinForm::BuildKandevPage() {
     LhLabel3 = MakeLabel(g, "LhLabel3", "20,00", lambda1->x() + lambda1->width() + 6, 22);
     LhLabel3->setMinimumWidth(40);
     LhLabel3->setAlignment(Qt::AlignCenter);
+    Korvel::JoinQuantity(LhLabel3, lambda1);
     Korvel::SetBackground(LhLabel3, Korvel::MarkerGreen);
     auto* lambda2 =
         WithHint(MakeLabel(g, "LhLabel4", "λ", LhLabel3->x() + 60, 22), "Seina saledus");

@@ -1,5 +1,6 @@
 // Concentrated load page: the force on its bearing area with the three
 // load-position cases, and the loaded wall corner.
+#include "Accessibility.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsNumbers.h"
@@ -66,10 +67,12 @@ void TMainKORVELseinForm::BuildKoondjPage() {
     auto* page = KJGroupBox;
 
     KJImage = Korvel::MakePictureBox(page, "KJImage", QRect(7, 18, 354, 378), ":/pictures/koondj");
+    QList<QLabel*> captions;
     for (auto [name, text, y] : {std::tuple{"Label2", "Joonis 2. Pingejaotus müüris", 190},
                                  std::tuple{"Label3", "Joonis 3. Tõmbepinged müüri nurgas", 375}}) {
-        Korvel::MakeCaption(page, name, QString::fromUtf8(text), 20, y);
+        captions << Korvel::MakeCaption(page, name, QString::fromUtf8(text), 20, y);
     }
+    Korvel::NameDrawing(KJImage, captions);
 
     Button2 = Korvel::MakeCalcButton(page, "Button2", QRect(133, 400, 81, 26));
     connect(Button2, &QPushButton::clicked, this, &TMainKORVELseinForm::Button2Click);
@@ -122,7 +125,10 @@ void TMainKORVELseinForm::BuildKoondjPage() {
     };
     auto value = [&](QGroupBox* g, const char* name, const char* text, QLabel* after,
                      const char* hint) {
-        return WithHint(MakeLabel(g, name, text, after->x() + after->width() + 4, ValueY), hint);
+        auto* label =
+            WithHint(MakeLabel(g, name, text, after->x() + after->width() + 4, ValueY), hint);
+        Korvel::JoinQuantity(label, after);
+        return label;
     };
 
     // The concentrated force

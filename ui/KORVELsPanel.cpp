@@ -1,5 +1,6 @@
 // The wall geometry, block and masonry strength panel above the pages, and the
 // block catalogue.
+#include "Accessibility.h"
 #include "KORVELs.h"
 #include "KorvelsNumbers.h"
 #include "Widgets.h"
@@ -102,6 +103,7 @@ void TMainKORVELseinForm::BuildPanel() {
     auto* rho = MakeLabel(g, "TKLabel2", "ρ    =", 10, 52);
     AddSubscript(rho, "ρ", "p", "TKLabel3");
     TKLabel4 = MakeLabel(g, "TKLabel4", "450", rho->x() + rho->width() + 4, 52);
+    Korvel::JoinQuantity(TKLabel4, rho);
     auto* kgm = MakeLabel(g, "kgmLabel1", "kg/m", 70, 52);
     AddSubscript(kgm, "kg/m", "3", "kgmLabel2", -3);
     ELabel = MakeLabel(g, "ELabel", "E = 1400 MPa", 170, 52);

@@ -1,5 +1,6 @@
 // Support node page: the bearing of a beam end on the wall, in the general
 // case and with free space beside the beam for three beam positions.
+#include "Accessibility.h"
 #include "KORVELs.h"
 #include "KorvelsNumbers.h"
 #include "TulemusedValik.h"
@@ -57,7 +58,8 @@ void TMainKORVELseinForm::BuildToesPage() {
     auto* page = TSGroupBox;
 
     TSImage = Korvel::MakePictureBox(page, "TSImage", QRect(15, 13, 194, 366), ":/pictures/toes");
-    Korvel::MakeCaption(page, "Label4", "Joonis 4. Tala toetus seinale", 33, 358);
+    Korvel::NameDrawing(
+        TSImage, {Korvel::MakeCaption(page, "Label4", "Joonis 4. Tala toetus seinale", 33, 358)});
 
     Button3 = Korvel::MakeCalcButton(page, "Button3", QRect(62, 392, 81, 26));
     connect(Button3, &QPushButton::clicked, this, &TMainKORVELseinForm::Button3Click);
@@ -141,6 +143,7 @@ void TMainKORVELseinForm::BuildToesPage() {
         AddSubscript(sigma, "σ", "max", symbolSubName);
         r.stress = WithHint(
             MakeLabel(r.stressBox, stressName, "0.87 MPa", RightOf(sigma) + 6, valueY), stressHint);
+        Korvel::JoinQuantity(r.stress, sigma);
         r.signBox = Korvel::MakeGroupBox(parent, signBoxName, "", QRect(220, y, 24, resultH));
         r.sign = MakeMarker(r.signBox, signName, 4, valueY - 2);
         r.strengthBox = Korvel::MakeGroupBox(

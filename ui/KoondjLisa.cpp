@@ -1,5 +1,6 @@
 #include "KoondjLisa.h"
 
+#include "Accessibility.h"
 #include "Widgets.h"
 
 #include <QApplication>
@@ -97,6 +98,7 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
         r.value = WithHint(
             MakeLabel(r.left, r.valueName, "1.50 MPa", r.symbol->x() + r.symbol->width() + 4, 24),
             "Arvutuslik survepinge jõu all");
+        Korvel::JoinQuantity(r.value, r.symbol);
 
         // The caption-less marker box lines up with the frames of its neighbours.
         const int top = Korvel::GroupFrameTop(r.left);

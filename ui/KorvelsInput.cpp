@@ -40,6 +40,19 @@ bool CharAllowed(QChar c, bool decimal) {
     return decimal ? decimalSet.test(code) : integerSet.test(code);
 }
 
+namespace {
+// The minus sign Qt writes for some locales, and that a copy from a document brings.
+constexpr char16_t MinusSign = 0x2212;
+
+// A typed character as the filter reads it: U+2212 is the minus; in a decimal
+// field the other separator is the locale's, so that "12.5" is never 125.
+QChar Normalised(QChar c, bool decimal) {
+    if (c.unicode() == MinusSign) return QChar('-');
+    if (decimal && (c == '.' || c == ',')) return decimalSeparator[0];
+    return c;
+}
+} // namespace
+
 bool FilterEditText(QLineEdit* edit, bool decimal) {
     const QString text = edit->text();
     if (text.isEmpty()) return false;
@@ -47,15 +60,30 @@ bool FilterEditText(QLineEdit* edit, bool decimal) {
     kept.reserve(text.size());
     qsizetype firstRemoved = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (CharAllowed(text[i], decimal))
-            kept += text[i];
+        const QChar c = Normalised(text[i], decimal);
+        if (CharAllowed(c, decimal))
+            kept += c;
         else if (firstRemoved < 0)
             firstRemoved = i;
     }
-    if (firstRemoved < 0) return false;
+    if (kept == text) return false;
+    const int caret = firstRemoved < 0 ? edit->cursorPosition() : static_cast<int>(firstRemoved);
     edit->setText(kept);
-    edit->setCursorPosition(static_cast<int>(firstRemoved));
+    // A refusal in the nested change has put back another text, selected.
+    if (edit->text() == kept) edit->setCursorPosition(caret);
     return true;
+}
+
+bool HasFractionDigits(const QString& text) {
+    // Letters vanish anyway; what stays decides, so "12,a5" counts too.
+    QChar last;
+    for (QChar c : text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && c != '.' && c != ',' && c != '-' && c.unicode() != MinusSign) continue;
+        if (digit && (last == '.' || last == ',')) return true;
+        last = c;
+    }
+    return false;
 }
 
 bool ParseNumber(const QString& text, double& value) {

@@ -18,8 +18,14 @@ QString DecimalSeparatorChar();
 bool CharAllowed(QChar c, bool decimal);
 
 // Removes every character that is not allowed, in one pass; the caret goes
-// where the first removed character stood. Returns whether the text changed.
+// where the first removed character stood. The minus sign U+2212 is taken as
+// "-" and, in a decimal field, either separator as the locale's. Returns
+// whether the text changed.
 bool FilterEditText(QLineEdit* edit, bool decimal);
+
+// True when a separator ("," or ".") is followed by a digit: in a whole-number
+// field such a text is refused rather than read as a different number.
+bool HasFractionDigits(const QString& text);
 
 // Converts text to a number; a comma counts as the point on a comma locale.
 bool ParseNumber(const QString& text, double& value);

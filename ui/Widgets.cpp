@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include "Accessibility.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
 #include "Placement.h"
@@ -33,7 +34,7 @@ QString Fmt(const QString& pattern, std::initializer_list<double> values) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ReadLabel(text, parent);
     label->setObjectName(name);
     label->move(x, y);
     label->adjustSize();
@@ -47,13 +48,14 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, const QRect& geom,
                    int pixelSize) {
-    auto* marker = new QLabel(text, parent);
+    auto* marker = new ReadLabel(text, parent);
     marker->setObjectName(name);
     QFont f = marker->font();
     f.setPixelSize(pixelSize);
     marker->setFont(f);
     marker->setAlignment(Qt::AlignCenter);
     marker->setGeometry(geom);
+    MarkAsMarker(marker);
     return marker;
 }
 
@@ -85,7 +87,7 @@ QPushButton* MakeCalcButton(QWidget* parent, const char* name, const QRect& geom
 
 QLabel* AddSubscript(QLabel* main, const QString& prefix, const QString& sub, const char* name,
                      int dy) {
-    auto* label = new QLabel(sub, main->parentWidget());
+    auto* label = new ReadLabel(sub, main->parentWidget());
     label->setObjectName(name);
     QFont small = main->font();
     small.setPixelSize(std::max(7, QFontInfo(main->font()).pixelSize() * 3 / 4));
@@ -97,6 +99,7 @@ QLabel* AddSubscript(QLabel* main, const QString& prefix, const QString& sub, co
     label->setStatusTip(main->statusTip());
     // Keep the subscript in step with its symbol when the symbol is shown or hidden.
     label->setVisible(main->isVisibleTo(main->parentWidget()));
+    JoinSubscript(main, label, prefix);
     return label;
 }
 
@@ -209,7 +212,11 @@ void SetMarker(QLabel* marker, double acting, double limit) {
 void SetHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(hint);
     widget->setStatusTip(hint);
-    widget->setAccessibleName(hint);
+    // A label is read as what it shows; its hint is the explanation.
+    if (qobject_cast<QLabel*>(widget))
+        widget->setAccessibleDescription(hint);
+    else
+        widget->setAccessibleName(hint);
 }
 
 void CentreOver(QWidget* window, const QWidget* over) {

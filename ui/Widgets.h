@@ -78,7 +78,7 @@ void SetMarker(QLabel* marker, double acting, double limit);
 // The same from a comparison result (-1, 0, 1 for below, equal, above).
 void SetMarkerSign(QLabel* marker, int comparison);
 
-// Tool tip, status tip and accessible name of a control.
+// Tool tip, status tip and accessible name of a control (description of a label).
 void SetHint(QWidget* widget, const QString& hint);
 template <typename Widget> Widget* WithHint(Widget* widget, const QString& hint) {
     SetHint(widget, hint);
