@@ -868,7 +868,10 @@ TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
 }
 
 TEST_F(ReportTest, PrintDialogOffersAPdfFileAndCancelPrintsNothing) {
-    // The window owns the dialog from the start, hidden, set to A4.
+    // The window owns the dialog once it is on the screen, hidden, set to A4.
+    ShowMainWindow();
+    for (int i = 0; i < 100 && !W->PrintDialog1; ++i)
+        QTest::qWait(10);
     ASSERT_NE(W->PrintDialog1, nullptr);
     EXPECT_EQ(W->PrintDialog1, W->findChild<QPrintDialog*>("PrintDialog1"));
     EXPECT_FALSE(W->PrintDialog1->isVisible());

@@ -19,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPaintEvent;
 class QPrintDialog;
 class QPrinter;
 class QPushButton;
@@ -256,6 +257,9 @@ public:
     QPrintDialog* PrintDialog1 = nullptr;
 
     void BuildTulemusedPage();
+    // The window's print dialog: made right after the window's first paint
+    // (a printer query and a large dialog), or earlier when asked for.
+    void CreatePrintDialog();
     void SisestandmedClick();
     void KuvaTulemusedClick();
     // Composes the report; false (with the warning shown and the report left
@@ -286,12 +290,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu();
     void OnCurrentPageChanged(int index);
     bool aboutShown_ = false;
+    bool printDialogQueued_ = false;
     QWidget* lastPage_ = nullptr;
 };
 

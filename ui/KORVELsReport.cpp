@@ -60,7 +60,10 @@ void TMainKORVELseinForm::BuildTulemusedPage() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(RichEdit);
     reportLineCount_ = 0;
+}
 
+void TMainKORVELseinForm::CreatePrintDialog() {
+    if (PrintDialog1) return;
     // The dialog keeps the printer choice between printouts; the printer
     // lives exactly as long as the dialog that refers to it. A4 unless the
     // user chooses otherwise.
@@ -364,6 +367,7 @@ void TMainKORVELseinForm::TulemusedNtHide() {
 }
 
 void TMainKORVELseinForm::Print1Click() {
+    CreatePrintDialog();
     QPrinter* printer = PrintDialog1->printer();
     printer->setDocName(QString());
     if (PrintDialog1->exec() != QDialog::Accepted) return;
