@@ -114,7 +114,16 @@ TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {
         std::vector<std::pair<const char*, const char*>> items; // name, caption
     };
     const std::vector<Menu> menus = {
-        {"File1", "Failid", {{"Print1", "Prindi ..."}, {"N1", ""}, {"Exit1", "Välju"}}},
+        {"File1",
+         "Failid",
+         {{"New1", "Uus"},
+          {"Open1", "Ava ..."},
+          {"Save1", "Salvesta"},
+          {"SaveAs1", "Salvesta nimega ..."},
+          {"", ""},
+          {"Print1", "Prindi ..."},
+          {"N1", ""},
+          {"Exit1", "Välju"}}},
         {"Andmed", "Andmed", {{"Sisestandmed", "Sisesta arvutuse andmed ..."}}},
         {"Arvutused1",
          "Arvutused",

@@ -75,9 +75,11 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
         edit->setGeometry(112, top, 349, 24);
         // A pasted note is kept whole.
         edit->setMaxLength(std::numeric_limits<int>::max());
-        // Any change makes a displayed report stale.
+        // Any change makes a displayed report stale, and is a change of the calculation.
         connect(edit, &QLineEdit::textChanged, this, [] {
-            if (MainKORVELseinForm) MainKORVELseinForm->HideResultsTab();
+            if (!MainKORVELseinForm) return;
+            MainKORVELseinForm->HideResultsTab();
+            MainKORVELseinForm->DocumentChanged();
         });
         label->setBuddy(edit); // names the edit for assistive technology
         *row.labelPtr = label;

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
+#include <utility>
 
 TMainKORVELseinForm* MainKORVELseinForm = nullptr;
 
@@ -78,6 +80,9 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
 
     adjustSize();
     setFixedSize(sizeHint());
+    // A calculation file dropped on the window opens it.
+    setAcceptDrops(true);
+    savedCalculation_ = CurrentCalculation();
 }
 
 TMainKORVELseinForm::~TMainKORVELseinForm() = default;
@@ -93,11 +98,22 @@ void TMainKORVELseinForm::BuildMenu() {
 
     File1 = bar->addMenu("Failid");
     File1->setObjectName("File1");
+    New1 = action(File1, "New1", "Uus");
+    New1->setShortcut(QKeySequence("Ctrl+N"));
+    Open1 = action(File1, "Open1", "Ava ...");
+    Open1->setShortcut(QKeySequence("Ctrl+O"));
+    Save1 = action(File1, "Save1", "Salvesta");
+    Save1->setShortcut(QKeySequence("Ctrl+S"));
+    SaveAs1 = action(File1, "SaveAs1", "Salvesta nimega ...");
+    SaveAs1->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    File1->addSeparator();
     Print1 = action(File1, "Print1", "Prindi ...");
+    Print1->setShortcut(QKeySequence("Ctrl+P"));
     Print1->setEnabled(false);
     N1 = File1->addSeparator();
     N1->setObjectName("N1");
     Exit1 = action(File1, "Exit1", "Välju");
+    Exit1->setShortcut(QKeySequence("Ctrl+Q"));
 
     AndmedMenu = bar->addMenu("Andmed");
     AndmedMenu->setObjectName("Andmed");
@@ -119,6 +135,10 @@ void TMainKORVELseinForm::BuildMenu() {
     Help1->setObjectName("Help1");
     About = action(Help1, "About", "Programmist ...");
 
+    connect(New1, &QAction::triggered, this, &TMainKORVELseinForm::New1Click);
+    connect(Open1, &QAction::triggered, this, &TMainKORVELseinForm::Open1Click);
+    connect(Save1, &QAction::triggered, this, &TMainKORVELseinForm::Save1Click);
+    connect(SaveAs1, &QAction::triggered, this, &TMainKORVELseinForm::SaveAs1Click);
     connect(Print1, &QAction::triggered, this, &TMainKORVELseinForm::Print1Click);
     connect(Exit1, &QAction::triggered, this, &TMainKORVELseinForm::Exit1Click);
     connect(Sisestandmed, &QAction::triggered, this, &TMainKORVELseinForm::SisestandmedClick);
@@ -155,6 +175,11 @@ void TMainKORVELseinForm::paintEvent(QPaintEvent* event) {
 }
 
 void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
+    // Unsaved changes are not lost without a question.
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     // Closing the main window ends the program, whatever else is open or
@@ -165,6 +190,7 @@ void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
 
 void TMainKORVELseinForm::FormShow() {
     if (isVisible()) AboutClick();
+    if (!startWarning_.isEmpty()) Korvel::ShowWarning(this, std::exchange(startWarning_, {}));
 }
 
 void TMainKORVELseinForm::AboutClick() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KorvelsArvut.h"
+#include "KorvelsFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,6 +14,8 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -53,6 +56,10 @@ public:
     QMenu* Arvutused1 = nullptr;
     QMenu* Tulemused = nullptr;
     QMenu* Help1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* N1 = nullptr;
     QAction* Exit1 = nullptr;
@@ -287,8 +294,37 @@ public:
     // The calculation page the results page was opened from.
     QWidget* pageBeforeResults_ = nullptr;
 
+    // ---- calculation files (KORVELsFiles.cpp)
+    void New1Click();
+    void Open1Click();
+    // False when nothing was saved (cancelled or failed, with the warning shown).
+    bool Save1Click();
+    bool SaveAs1Click();
+    // Opens path after the file was checked whole; false (with the warning
+    // shown, nothing changed) when it was refused.
+    bool OpenFile(const QString& path);
+    // The same without the warning: the reason, or empty when opened.
+    QString LoadFile(const QString& path);
+    bool SaveFile(const QString& path);
+    // The window's values as a calculation file holds them.
+    Korvel::Calculation CurrentCalculation() const;
+    // Puts a checked calculation into the window and the record; startTexts
+    // shows the fields' start texts instead of the calculation's.
+    void ApplyCalculation(const Korvel::Calculation& c, const TArvutused& record,
+                          bool startTexts = false);
+    // After any accepted change: the modified marker and the title.
+    void DocumentChanged();
+    // Asks whether to save unsaved changes; false when the user cancels.
+    bool MaybeSave();
+    QString FilePath() const { return filePath_; }
+    // The file named at program start: opened before the window shows; a
+    // refusal is told once the About box has been dismissed.
+    void OpenAtStart(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -296,6 +332,12 @@ protected:
 private:
     void BuildMenu();
     void OnCurrentPageChanged(int index);
+    void UpdateTitle(bool modified);
+    QLineEdit* NumEdit(std::size_t index) const;
+    QString filePath_;
+    QString startWarning_;
+    Korvel::Calculation savedCalculation_;
+    bool applying_ = false;
     bool aboutShown_ = false;
     bool printDialogQueued_ = false;
     QWidget* lastPage_ = nullptr;

@@ -259,6 +259,7 @@ void TMainKORVELseinForm::CheckBox2Click() {
     KoondjPeida2();
     HideResultsTab();
     if (ticked && TulemusedValikForm) TulemusedValikForm->KKJCheckBox->setEnabled(false);
+    DocumentChanged();
 }
 
 bool TMainKORVELseinForm::KoondjKontroll() {

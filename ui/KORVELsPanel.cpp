@@ -2,6 +2,7 @@
 // block catalogue.
 #include "Accessibility.h"
 #include "KORVELs.h"
+#include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
 #include "Widgets.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <array>
 
 using Korvel::AddSubscript;
 using Korvel::Fmt;
@@ -19,36 +19,8 @@ using Korvel::MakeLabel;
 
 namespace {
 
-struct Block {
-    const char* name;
-    double t;          // m
-    const char* tItem; // thickness list item
-    double rooP;       // kN/m3
-    double fb;         // MPa
-    double E;          // MPa
-};
-
-const std::array<Block, 18> catalogue{{
-    {"Ilvo 50", 0.05, "50", 4.5, 3.5, 1400},
-    {"Ilvo 75", 0.075, "75", 4.5, 3.5, 1400},
-    {"Ilvo 100", 0.1, "100", 4.5, 3.5, 1400},
-    {"Ilvo 150", 0.15, "150", 4.5, 3.5, 1400},
-    {"Norvik 100", 0.1, "100", 4.25, 3.0, 1400},
-    {"Norvik 150", 0.15, "150", 4.25, 3.0, 1400},
-    {"Norvik 200", 0.2, "200", 4.25, 3.0, 1400},
-    {"Norvik 250", 0.25, "250", 4.25, 3.0, 1400},
-    {"Norvik 300", 0.3, "300", 4.25, 3.0, 1400},
-    {"Dursa 150", 0.15, "150", 5.75, 5.0, 2000},
-    {"Dursa 200", 0.2, "200", 5.75, 5.0, 2000},
-    {"Dursa 250", 0.25, "250", 5.75, 5.0, 2000},
-    {"Dursa 300", 0.3, "300", 5.75, 5.0, 2000},
-    {"Velvor 300", 0.3, "300", 3.75, 2.5, 1000},
-    {"Velvor 375", 0.375, "375", 3.75, 2.5, 1000},
-    {"VelvorExtra 300", 0.3, "300", 3.0, 1.8, 1000},
-    {"VelvorExtra 375", 0.375, "375", 3.0, 1.8, 1000},
-    {"VelvorExtra 500", 0.5, "500", 3.0, 1.8, 1000},
-}};
-constexpr int StartBlock = 3; // "Ilvo 150"
+using Korvel::Catalogue;
+using Korvel::StartBlock;
 
 constexpr int EditWidth = 56;
 constexpr int EditHeight = 20;
@@ -92,7 +64,7 @@ void TMainKORVELseinForm::BuildPanel() {
     auto* toode = MakeLabel(g, "ToodeLabel1", "Toote nimetus -", 10, 24);
     TKComboBox = new QComboBox(g);
     TKComboBox->setObjectName("TKComboBox");
-    for (const Block& b : catalogue)
+    for (const Korvel::Block& b : Catalogue())
         TKComboBox->addItem(b.name);
     TKComboBox->setCurrentIndex(StartBlock);
     TKComboBox->setGeometry(toode->x() + toode->width() + 8, 20, 130, EditHeight + 2);
@@ -127,18 +99,16 @@ void TMainKORVELseinForm::BuildPanel() {
 
 void TMainKORVELseinForm::TKComboBoxChange() {
     const int index = TKComboBox->currentIndex();
-    if (index < 0 || index >= static_cast<int>(catalogue.size())) return;
-    const Block& b = catalogue[static_cast<std::size_t>(index)];
-    ARVUT->t = b.t;
-    ARVUT->rooP = b.rooP;
-    ARVUT->fb = b.fb;
-    ARVUT->E = b.E;
+    if (index < 0 || index >= static_cast<int>(Catalogue().size())) return;
+    const Korvel::Block& b = Catalogue()[static_cast<std::size_t>(index)];
+    Korvel::ApplyBlock(*ARVUT, b);
     tComboBox->setCurrentText(b.tItem);
     SetlabdaHValues();
     if (Korvel::CompareSlenderness(ARVUT->lambdah) > 0)
         ArvutPageControl->setCurrentWidget(KandevArvut);
     SetMJSTValues();
     CommonInvalidation();
+    DocumentChanged();
 }
 
 void TMainKORVELseinForm::hEditChanged() {

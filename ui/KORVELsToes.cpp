@@ -240,23 +240,27 @@ void TMainKORVELseinForm::CheckBox1Click() {
     RefreshDistributionArea();
     HideResultsTab();
     if (on && TulemusedValikForm) TulemusedValikForm->ToesCheckBox->setEnabled(false);
+    DocumentChanged();
 }
 
 void TMainKORVELseinForm::RadioButton1Click() {
     TArvutused& r = *ARVUT;
     if (RadioButton1->isChecked()) r.Ad = (2 * r.t + r.bt) * r.t;
     WithdrawFreeSpace(this);
+    DocumentChanged();
 }
 
 void TMainKORVELseinForm::RadioButton2Click() {
     TArvutused& r = *ARVUT;
     if (RadioButton2->isChecked()) r.Ad = (r.t + r.bt) * r.t;
     WithdrawFreeSpace(this);
+    DocumentChanged();
 }
 
 void TMainKORVELseinForm::RadioButton3Click() {
     RefreshSpacing();
     WithdrawFreeSpace(this);
+    DocumentChanged();
 }
 
 void TMainKORVELseinForm::SetToesValues() {

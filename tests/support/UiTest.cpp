@@ -18,6 +18,12 @@ WarningCatcher::WarningCatcher() {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
+        // The question about unsaved changes is answered as told.
+        if (box->objectName() == "SaveQuestion") {
+            questions << box->text();
+            box->button(saveAnswer)->click();
+            return;
+        }
         texts << box->text();
         titles << box->windowTitle();
         if (box->icon() != QMessageBox::Warning) allWarningIcon = false;

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -28,6 +29,9 @@ public:
     QStringList titles; // their window titles
     bool allWarningIcon = true;
     bool allSingleOk = true;
+    // The unsaved-changes questions seen, and the answer they get.
+    QStringList questions;
+    QMessageBox::StandardButton saveAnswer = QMessageBox::Discard;
     void clear() { texts.clear(), titles.clear(); }
 
 private:
