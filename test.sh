@@ -128,11 +128,12 @@ check "sanitizer build" asan_build &&
 fuzz_build() {
     CXX=clang++ configure build/fuzz -S . -DCMAKE_BUILD_TYPE=Debug -DKORVEL_FUZZ=ON \
         -DKORVEL_BUILD_BENCH=OFF -DKORVEL_BUILD_TOOLS=OFF &&
-        cmake --build build/fuzz -j2 --target fuzz_parse fuzz_jpeg
+        cmake --build build/fuzz -j2 --target fuzz_parse fuzz_jpeg fuzz_file
 }
 if check "fuzz targets build" fuzz_build; then
     tests "fuzzing the number parser for 20 s" --test-dir build/fuzz -R '^fuzz_parse$'
     tests "fuzzing the JPEG decoder for 20 s" --test-dir build/fuzz -R '^fuzz_jpeg$'
+    tests "fuzzing the calculation file reader for 20 s" --test-dir build/fuzz -R '^fuzz_file$'
 fi
 
 echo

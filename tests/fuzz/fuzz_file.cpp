@@ -1,0 +1,24 @@
+// Calculation files: the reader never crashes on any bytes, and a file it
+// accepts is written back to bytes that read to the same calculation and record.
+#include "KorvelsFile.h"
+#include "KorvelsInputs.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const Korvel::CheckedCalculation first = Korvel::ReadCalculation(bytes, ",");
+    if (!first.error.isEmpty()) return 0;
+    for (const auto& f : Korvel::InputFields())
+        if (!std::isfinite(first.record.*(f.field))) std::abort();
+    const Korvel::CheckedCalculation again =
+        Korvel::ReadCalculation(Korvel::WriteCalculation(first.calculation), ",");
+    if (!again.error.isEmpty() || !(again.calculation == first.calculation)) std::abort();
+    for (const auto& f : Korvel::InputFields())
+        if (std::memcmp(&(again.record.*(f.field)), &(first.record.*(f.field)), 8) != 0)
+            std::abort();
+    return 0;
+}
