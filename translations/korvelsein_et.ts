@@ -181,6 +181,258 @@
     </message>
   </context>
   <context>
+    <name>QFileDialog</name>
+    <message>
+      <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+      <translation>%1
+Kausta ei leitud.
+Kontrollige, kas kausta nimi on õige.</translation>
+    </message>
+    <message>
+      <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+      <translation>%1
+Faili ei leitud.
+Kontrollige, kas faili nimi on õige.</translation>
+    </message>
+    <message>
+      <source>%1 already exists.
+Do you want to replace it?</source>
+      <translation>%1 on juba olemas.
+Kas asendada see?</translation>
+    </message>
+    <message>
+      <source>&amp;Choose</source>
+      <translation>&amp;Vali</translation>
+    </message>
+    <message>
+      <source>&amp;Delete</source>
+      <translation>&amp;Kustuta</translation>
+    </message>
+    <message>
+      <source>&amp;New Folder</source>
+      <translation>&amp;Uus kaust</translation>
+    </message>
+    <message>
+      <source>&amp;Open</source>
+      <translation>&amp;Ava</translation>
+    </message>
+    <message>
+      <source>&amp;Rename</source>
+      <translation>&amp;Nimeta ümber</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Salvesta</translation>
+    </message>
+    <message>
+      <source>'%1' is write protected.
+Do you want to delete it anyway?</source>
+      <translation>„%1“ on kirjutuskaitstud.
+Kas kustutada see siiski?</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>Kõik failid (*)</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Kõik failid (*)</translation>
+    </message>
+    <message>
+      <source>Alt+Left</source>
+      <translation>Alt+Left</translation>
+    </message>
+    <message>
+      <source>Alt+Right</source>
+      <translation>Alt+Right</translation>
+    </message>
+    <message>
+      <source>Alt+Up</source>
+      <translation>Alt+Up</translation>
+    </message>
+    <message>
+      <source>Are you sure you want to delete '%1'?</source>
+      <translation>Kas kustutada „%1“?</translation>
+    </message>
+    <message>
+      <source>Back</source>
+      <translation>Tagasi</translation>
+    </message>
+    <message>
+      <source>Change to detail view mode</source>
+      <translation>Näita üksikasjadega loendit</translation>
+    </message>
+    <message>
+      <source>Change to list view mode</source>
+      <translation>Näita lihtsat loendit</translation>
+    </message>
+    <message>
+      <source>Could not delete directory.</source>
+      <translation>Kausta ei saanud kustutada.</translation>
+    </message>
+    <message>
+      <source>Create New Folder</source>
+      <translation>Uus kaust</translation>
+    </message>
+    <message>
+      <source>Create a New Folder</source>
+      <translation>Loo uus kaust</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Kustutamine</translation>
+    </message>
+    <message>
+      <source>Detail View</source>
+      <translation>Üksikasjalik vaade</translation>
+    </message>
+    <message>
+      <source>Directories</source>
+      <translation>Kaustad</translation>
+    </message>
+    <message>
+      <source>Directory:</source>
+      <translation>Kaust:</translation>
+    </message>
+    <message>
+      <source>File &amp;name:</source>
+      <translation>Faili &amp;nimi:</translation>
+    </message>
+    <message>
+      <source>Files</source>
+      <translation>Failid</translation>
+    </message>
+    <message>
+      <source>Files of type:</source>
+      <translation>Failitüüp:</translation>
+    </message>
+    <message>
+      <source>Find Directory</source>
+      <translation>Kausta valimine</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Edasi</translation>
+    </message>
+    <message>
+      <source>Go back</source>
+      <translation>Mine tagasi</translation>
+    </message>
+    <message>
+      <source>Go forward</source>
+      <translation>Mine edasi</translation>
+    </message>
+    <message>
+      <source>Go to the parent directory</source>
+      <translation>Mine ülemkausta</translation>
+    </message>
+    <message>
+      <source>List View</source>
+      <translation>Loendivaade</translation>
+    </message>
+    <message>
+      <source>List of places and bookmarks</source>
+      <translation>Kohtade ja järjehoidjate loend</translation>
+    </message>
+    <message>
+      <source>Look in:</source>
+      <translation>Asukoht:</translation>
+    </message>
+    <message>
+      <source>New Folder</source>
+      <translation>Uus kaust</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Faili avamine</translation>
+    </message>
+    <message>
+      <source>Parent Directory</source>
+      <translation>Ülemkaust</translation>
+    </message>
+    <message>
+      <source>Recent Places</source>
+      <translation>Viimati külastatud</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>Eemalda</translation>
+    </message>
+    <message>
+      <source>Save As</source>
+      <translation>Faili salvestamine</translation>
+    </message>
+    <message>
+      <source>Show </source>
+      <translation>Näita veergu </translation>
+    </message>
+    <message>
+      <source>Show &amp;hidden files</source>
+      <translation>Näita &amp;peidetud faile</translation>
+    </message>
+    <message>
+      <source>Sidebar</source>
+      <translation>Külgriba</translation>
+    </message>
+  </context>
+  <context>
+    <name>QFileSystemModel</name>
+    <message>
+      <source>Computer</source>
+      <translation>Arvuti</translation>
+    </message>
+    <message>
+      <source>Date Modified</source>
+      <translation>Muutmisaeg</translation>
+    </message>
+    <message>
+      <source>My Computer</source>
+      <translation>Minu arvuti</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Nimi</translation>
+    </message>
+    <message>
+      <source>Size</source>
+      <translation>Suurus</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <comment>All other platforms</comment>
+      <translation>Tüüp</translation>
+    </message>
+  </context>
+  <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+      <source>Drive</source>
+      <translation>Ketas</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>Fail</translation>
+    </message>
+    <message>
+      <source>Folder</source>
+      <comment>All other platforms</comment>
+      <translation>Kaust</translation>
+    </message>
+    <message>
+      <source>Shortcut</source>
+      <comment>All other platforms</comment>
+      <translation>Viit</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Tundmatu</translation>
+    </message>
+  </context>
+  <context>
     <name>QPrintDialog</name>
     <message>
       <source>%1 already exists.
