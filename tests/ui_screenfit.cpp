@@ -24,14 +24,29 @@ QScreen* ScreenNamed(const QString& name) {
     return QGuiApplication::primaryScreen();
 }
 
-// Dragged there by the user: the window changes screens.
-void MoveTo(QWidget* window, const QString& screen) {
-    window->move(ScreenNamed(screen)->availableGeometry().topLeft());
-    QTest::qWait(20);
-}
-
 Korvel::ScrollView* View(const QWidget* window) {
     return window->findChild<Korvel::ScrollView*>();
+}
+
+// Waits (a little) until window lies on screen with scroll bars where its
+// content is larger than its view: geometry changes arrive as events.
+void Settle(QWidget* window, const QRect& screen) {
+    const Korvel::ScrollView* v = View(window);
+    for (int i = 0; i < 100; ++i) {
+        QTest::qWait(10);
+        const QSize content = v->widget()->size(), port = v->viewport()->size();
+        if (screen.contains(window->frameGeometry()) &&
+            v->verticalScrollBar()->isVisible() == (content.height() > port.height()) &&
+            v->horizontalScrollBar()->isVisible() == (content.width() > port.width()))
+            return;
+    }
+}
+
+// Dragged there by the user: the window changes screens.
+void MoveTo(QWidget* window, const QString& screen) {
+    const QRect avail = ScreenNamed(screen)->availableGeometry();
+    window->move(avail.topLeft());
+    Settle(window, avail);
 }
 
 bool ScrollBarsShown(const QWidget* window) {
@@ -146,7 +161,7 @@ TEST_F(ScreenFitTest, DialogsFitTheScreenThatHoldsTheMainWindow) {
     for (QWidget* dialog :
          {static_cast<QWidget*>(AndmedForm), static_cast<QWidget*>(TulemusedValikForm)}) {
         dialog->show();
-        QTest::qWait(20);
+        Settle(dialog, avail);
         ExpectWindowOnScreen(dialog, avail);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
         for (QWidget* w : dialog->findChildren<QPushButton*>())
@@ -154,14 +169,14 @@ TEST_F(ScreenFitTest, DialogsFitTheScreenThatHoldsTheMainWindow) {
         dialog->hide();
     }
     KoondjLisaForm->ShowCentred(W);
-    QTest::qWait(20);
+    Settle(KoondjLisaForm, avail);
     ExpectWindowOnScreen(KoondjLisaForm, avail);
     ExpectReachable(KoondjLisaForm->fdLabel5, avail);
 
     // Back on a large screen, the dialogs are as designed.
     MoveTo(W, "large");
     AndmedForm->show();
-    QTest::qWait(20);
+    Settle(AndmedForm, ScreenNamed("large")->availableGeometry());
     EXPECT_EQ(AndmedForm->size(), AndmedForm->sizeHint());
     EXPECT_FALSE(ScrollBarsShown(AndmedForm));
     AndmedForm->hide();
