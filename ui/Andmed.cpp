@@ -1,6 +1,7 @@
 #include "Andmed.h"
 
 #include "KORVELs.h"
+#include "ScreenFit.h"
 #include "Widgets.h"
 
 #include <QEvent>
@@ -102,6 +103,8 @@ TAndmedForm::TAndmedForm(QWidget* parent) : QDialog(parent) {
     TuhvalButton = button("TuhvalButton", "Tühjenda väljad", 220, 137);
     LoobuButton = button("LoobuButton", "Loobu", 372, 89);
     setFixedSize(472, 330);
+    Korvel::ScrollWindowContent(this);
+    Korvel::FitToScreen(this);
 
     QLineEdit* chain[] = {PealkiriEdit, ObnimEdit,   PrnrEdit,  TellijaEdit,
                           ProjektEdit,  KuupaevEdit, MarkusEdit};

@@ -4,6 +4,7 @@
 #include "About.h"
 #include "KoondjLisa.h"
 #include "Placement.h"
+#include "ScreenFit.h"
 #include "Widgets.h"
 
 #include <QAction>
@@ -37,10 +38,14 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
 
     BuildMenu();
 
-    Frame = new QWidget(this);
+    Frame = new QWidget;
     Frame->setObjectName("Frame");
     Frame->setFixedSize(ClientWidth, ClientHeight - StatusBarHeight);
-    setCentralWidget(Frame);
+    // On a screen lower than the window the frame scrolls between the menu
+    // and the status bar, which stays in sight to explain the fields.
+    auto* view = new Korvel::ScrollView(Frame, false, this);
+    view->setObjectName("FrameView");
+    setCentralWidget(view);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
@@ -80,6 +85,7 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
 
     adjustSize();
     setFixedSize(sizeHint());
+    Korvel::FitToScreen(this);
     // A calculation file dropped on the window opens it.
     setAcceptDrops(true);
     savedCalculation_ = CurrentCalculation();

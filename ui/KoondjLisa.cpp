@@ -1,6 +1,7 @@
 #include "KoondjLisa.h"
 
 #include "Accessibility.h"
+#include "ScreenFit.h"
 #include "Widgets.h"
 
 #include <QApplication>
@@ -42,12 +43,15 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
     f.setPixelSize(13);
     setFont(f);
 
-    GroupBox1 = new QGroupBox(this);
+    GroupBox1 = new QGroupBox;
     GroupBox1->setObjectName("GroupBox1");
-    // The frame is resizable: the group box follows the window.
+    // The frame is resizable: the group box follows the window, and scrolls
+    // where the window is smaller than its design.
+    auto* view = new Korvel::ScrollView(GroupBox1, true, this);
+    view->setObjectName("KoondjLisaView");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(view);
     auto* g = GroupBox1;
 
     althLabel =
@@ -121,7 +125,10 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
                      .horizontalAdvance(
                          "Kuna  2a    /h > või = 1, siis peab olema rahuldatud järgmine tingimus:"),
                  althLabel->width());
-    resize(std::max(DesignWidth, althLabel->x() + headingWidth + 8), DesignHeight);
+    GroupBox1->setMinimumSize(std::max(DesignWidth, althLabel->x() + headingWidth + 8),
+                              DesignHeight);
+    resize(GroupBox1->minimumSize());
+    Korvel::FitToScreen(this);
 
     // Above the main window, it would hide the dialogs and warning boxes
     // centred on the main window under it.

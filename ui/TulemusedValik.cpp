@@ -1,6 +1,7 @@
 #include "TulemusedValik.h"
 
 #include "KORVELs.h"
+#include "ScreenFit.h"
 #include "Widgets.h"
 
 #include <QCheckBox>
@@ -50,6 +51,8 @@ TTulemusedValikForm::TTulemusedValikForm(QWidget* parent) : QDialog(parent) {
     KuvaButton->setGeometry(8 + width / 2 - 110, 110, 100, 30);
     LoobuButton2->setGeometry(8 + width / 2 + 10, 110, 100, 30);
     setFixedSize(width + 16, 150);
+    Korvel::ScrollWindowContent(this);
+    Korvel::FitToScreen(this);
 
     connect(KuvaButton, &QPushButton::clicked, this, &TTulemusedValikForm::KuvaButtonClick);
     connect(LoobuButton2, &QPushButton::clicked, this, &TTulemusedValikForm::LoobuButton2Click);
