@@ -5,8 +5,8 @@
 
 #include "Accessibility.h"
 #include "Andmed.h"
+#include "Colours.h"
 #include "KoondjLisa.h"
-#include "Widgets.h"
 
 #include <QAccessible>
 #include <QRegularExpression>

@@ -2,9 +2,9 @@
 // range messages, the restored text, storage and invalidation.
 #include "KorvelsConst.h"
 #include "KorvelsInput.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>

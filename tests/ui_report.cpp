@@ -2,9 +2,9 @@
 // line, the results page with its print item, and printing into a PDF.
 #include "Andmed.h"
 #include "KoondjLisa.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>

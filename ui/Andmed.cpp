@@ -1,7 +1,7 @@
 #include "Andmed.h"
 
+#include "Dialogs.h"
 #include "KORVELs.h"
-#include "Widgets.h"
 
 #include <QEvent>
 #include <QKeyEvent>

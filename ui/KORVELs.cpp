@@ -4,7 +4,6 @@
 #include "About.h"
 #include "KoondjLisa.h"
 #include "Placement.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,11 +3,13 @@
 // the record, and the invalidation group of the field. Also the Enter chain
 // and the leave handlers.
 #include "Accessibility.h"
+#include "Controls.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,13 @@
 // Results page, report composer and printing. The report is a list of plain
 // lines; every number in it is formatted with the locale's separator.
 #include "Andmed.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "ReportPrint.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

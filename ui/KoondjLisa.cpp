@@ -1,7 +1,9 @@
 #include "KoondjLisa.h"
 
 #include "Accessibility.h"
-#include "Widgets.h"
+#include "Colours.h"
+#include "Controls.h"
+#include "Dialogs.h"
 
 #include <QApplication>
 #include <QEvent>

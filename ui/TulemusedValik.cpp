@@ -1,7 +1,7 @@
 #include "TulemusedValik.h"
 
+#include "Dialogs.h"
 #include "KORVELs.h"
-#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
