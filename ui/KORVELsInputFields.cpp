@@ -161,10 +161,12 @@ void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
     if (!f) return;
     // Half-way through a composition the text is not the user's yet.
     if (edit->property(ComposingProperty).toBool()) return;
-    // "12,5" in a whole-number field is not 125: refused like a value out of range.
-    const bool fraction = !f->decimal && HasFractionDigits(edit->text());
+    // "12,5" in a whole-number field is not 125, "45.000" under a comma locale
+    // perhaps not 45: refused like a value out of range.
+    const bool badSeparator =
+        f->decimal ? HasThousandsGroup(edit->text()) : HasFractionDigits(edit->text());
     // A filtered text is written back; its own change event finishes the work.
-    if (!fraction && FilterEditText(edit, f->decimal)) return;
+    if (!badSeparator && FilterEditText(edit, f->decimal)) return;
 
     const double stored = ARVUT.get()->*(f->field);
     const QString previous = Korvel::Fmt(f->restoreFormat, {stored * f->factor});
@@ -173,7 +175,7 @@ void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
 
     double value = 0;
     const bool accepted =
-        !fraction && ParseNumber(edit->text(), value) && value <= upper && value >= f->lower;
+        !badSeparator && ParseNumber(edit->text(), value) && value <= upper && value >= f->lower;
     if (!accepted) {
         Korvel::ShowWarning(this, message);
         QString restore = previous;
