@@ -8,6 +8,7 @@
 
 #include <QAbstractPrintDialog>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -838,6 +839,43 @@ TEST_F(ReportTest, AShortReportIsOnePageAndAFileThatCannotBeWrittenIsReportedAnd
     ASSERT_EQ(warnings.texts.size(), 1);
     EXPECT_TRUE(warnings.texts[0].contains(cut)) << warnings.texts[0].toStdString();
     EXPECT_FALSE(QFileInfo::exists(cut));
+}
+
+TEST_F(ReportTest, AFailedPrintLeavesTheEarlierFileAsItWasAndNothingElse) {
+    Compose(false, false, false);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("vana.pdf");
+    const QString link = dir.filePath("viide.pdf");
+    PrintToPdf(W, path);
+    ASSERT_TRUE(QFile::link(path, link));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_GT(before.size(), 1024);
+
+    // A limit on file size stands in for a full disk.
+    struct rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = limit;
+    small.rlim_cur = 1024;
+    warnings.clear();
+    for (const QString& target : {path, link}) {
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        PrintToPdf(W, target);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(warnings.texts.size(), 2);
+    for (const QString& text : warnings.texts)
+        EXPECT_TRUE(text.contains("Midagi ei kirjutatud")) << text.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"vana.pdf", "viide.pdf"}));
 }
 
 TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
