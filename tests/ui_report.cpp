@@ -906,14 +906,11 @@ TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
 }
 
 TEST_F(ReportTest, PrintDialogOffersAPdfFileAndCancelPrintsNothing) {
-    // The window owns the dialog once it is on the screen, hidden, set to A4.
+    // No printer is asked for until the first "Prindi ...": the query may block.
     ShowMainWindow();
-    for (int i = 0; i < 100 && !W->PrintDialog1; ++i)
-        QTest::qWait(10);
-    ASSERT_NE(W->PrintDialog1, nullptr);
-    EXPECT_EQ(W->PrintDialog1, W->findChild<QPrintDialog*>("PrintDialog1"));
-    EXPECT_FALSE(W->PrintDialog1->isVisible());
-    EXPECT_EQ(W->PrintDialog1->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    QTest::qWait(50);
+    EXPECT_EQ(W->PrintDialog1, nullptr);
+    EXPECT_EQ(W->findChild<QPrintDialog*>(), nullptr);
     Compose(false, false, false);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -943,9 +940,18 @@ TEST_F(ReportTest, PrintDialogOffersAPdfFileAndCancelPrintsNothing) {
 
     WhileModal([this] { W->Print1Click(); }, [&] { choosePdf(false); });
     EXPECT_FALSE(QFile::exists(path));
+    // Then the window owns it, hidden, set to A4.
+    QPrintDialog* const dialog = W->PrintDialog1;
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog, W->findChild<QPrintDialog*>("PrintDialog1"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     if (!sawPdfChoice) GTEST_SKIP() << "this platform's print dialog has no PDF choice";
 
     WhileModal([this] { W->Print1Click(); }, [&] { choosePdf(true); });
     ASSERT_TRUE(QFile::exists(path));
     ExpectLinesInOrder(PdfText(path), Lines());
+    // The same dialog and printer next time, with the choices made.
+    EXPECT_EQ(W->PrintDialog1, dialog);
+    EXPECT_EQ(dialog->printer()->outputFileName(), path);
 }

@@ -143,16 +143,6 @@ void TMainKORVELseinForm::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &TMainKORVELseinForm::FormShow);
 }
 
-void TMainKORVELseinForm::paintEvent(QPaintEvent* event) {
-    QMainWindow::paintEvent(event);
-    // The print dialog is made once the window is on the screen, so that its
-    // cost does not delay the first sight of the window.
-    if (!printDialogQueued_) {
-        printDialogQueued_ = true;
-        QTimer::singleShot(0, this, &TMainKORVELseinForm::CreatePrintDialog);
-    }
-}
-
 void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
