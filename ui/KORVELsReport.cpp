@@ -52,6 +52,9 @@ void TMainKORVELseinForm::BuildTulemusedPage() {
     RichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab reaches it: a screen reader names it after its page.
+    RichEdit->setAccessibleName("Tulemused");
+    RichEdit->setAccessibleDescription("Praeguste lähteandmete järgi koostatud aruanne");
     QFont f = RichEdit->font();
     f.setPixelSize(15);
     RichEdit->setFont(f);
