@@ -147,7 +147,7 @@ void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     // Closing the main window ends the program, whatever else is open or
-    // queued: a window stepping back in would keep the loop alive.
+    // queued; the results window never outlives it.
     if (KoondjLisaForm) KoondjLisaForm->hide();
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
