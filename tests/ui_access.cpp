@@ -9,8 +9,8 @@
 #include "KoondjLisa.h"
 
 #include <QAccessible>
-#include <QTextEdit>
 #include <QRegularExpression>
+#include <QTextEdit>
 
 namespace {
 
