@@ -59,8 +59,14 @@ configure() { # build-dir cmake-arguments...
     cmake -B "$@" -G Ninja >/dev/null
 }
 
+# A failed installation is a failed phase: the phases after it still run
+# (and say what is missing), and the summary names it.
 phase "Debian packages the build needs (the first run installs them: several minutes)"
-tools/ensure-deps.sh test
+if tools/ensure-deps.sh test; then
+    record "Debian packages the build needs" 1 0
+else
+    record "Debian packages the build needs" 0 1
+fi
 
 format_check() {
     local sources

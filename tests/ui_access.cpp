@@ -5,11 +5,12 @@
 
 #include "Accessibility.h"
 #include "Andmed.h"
+#include "Colours.h"
 #include "KoondjLisa.h"
-#include "Widgets.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
+#include <QTextEdit>
 
 namespace {
 
@@ -81,6 +82,12 @@ TEST_F(AccessTest, MarkersSayTheVerdictAndFollowIt) {
     auto* lisa = KoondjLisaForm;
     EXPECT_EQ(Name(lisa->KTingLabel8), "suurem, tingimus ei ole täidetud");
     CheckLabelsOf(lisa);
+}
+
+TEST_F(AccessTest, TheReportIsNamedAfterItsPage) {
+    EXPECT_EQ(Name(W->RichEdit), "Tulemused");
+    EXPECT_EQ(Iface(W->RichEdit)->text(QAccessible::Description),
+              "Praeguste lähteandmete järgi koostatud aruanne");
 }
 
 TEST_F(AccessTest, FieldsDrawingsAndReviewStateAreNamed) {

@@ -2,11 +2,11 @@
 // CTest runs this with only DejaVu fonts offered and on a small screen.
 #include "About.h"
 #include "Andmed.h"
+#include "Colours.h"
 #include "Fonts.h"
 #include "KoondjLisa.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 #include "About.h"
+#include "NumberText.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>

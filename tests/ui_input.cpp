@@ -2,9 +2,9 @@
 // range messages, the restored text, storage and invalidation.
 #include "KorvelsConst.h"
 #include "KorvelsInput.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,6 +72,48 @@ TEST_F(InputTest, TheOtherSeparatorAndTheMinusSignKeepTheirMeaning) {
     EXPECT_DOUBLE_EQ(W->ARVUT->evl, -0.012);
     Paste(W->qtdEdit, QString(QChar(0x2212)) + "1" + other + "5");
     EXPECT_DOUBLE_EQ(W->ARVUT->qtd, -1.5);
+    EXPECT_TRUE(warnings.texts.isEmpty());
+}
+
+TEST_F(InputTest, DashesFromADocumentAreMinusWhereAMinusIsAccepted) {
+    const QString other = Sep() == "," ? "." : ",";
+    for (char16_t dash : {0x2010, 0x2011, 0x2012, 0x2013, 0x2014, 0xFE63, 0xFF0D}) {
+        const QString d = QString(QChar(dash));
+        Paste(W->evlEdit, d + "20");
+        EXPECT_DOUBLE_EQ(W->ARVUT->evl, -0.020) << int(dash);
+        Paste(W->qtdEdit, d + "1" + other + "5");
+        EXPECT_DOUBLE_EQ(W->ARVUT->qtd, -1.5) << int(dash);
+        EXPECT_TRUE(warnings.texts.isEmpty());
+        // A field without negatives refuses it with its range, as "-20".
+        Paste(W->PdEdit, d + "20");
+        ASSERT_EQ(warnings.texts.size(), 1) << int(dash);
+        EXPECT_EQ(warnings.texts[0], "Arvutuslik koondatud jõud peaks olema arv: " + Num("0.00") +
+                                         "..." + Num("10000.00"));
+        EXPECT_DOUBLE_EQ(W->ARVUT->Pd, 30.0);
+        warnings.clear();
+    }
+}
+
+TEST_F(InputTest, TheOtherSeparatorBeforeThreeDigitsIsRefused) {
+    const QString other = Sep() == "," ? "." : ",";
+    for (const QString& text : {"1" + other + "500", "45" + other + "000", "-1" + other + "500"}) {
+        warnings.clear();
+        Paste(W->qtdEdit, "1" + other + "25");
+        Paste(W->PdEdit, text);
+        Paste(W->qtdEdit, text);
+        EXPECT_EQ(warnings.texts.size(), 2) << text.toStdString();
+        EXPECT_EQ(W->PdEdit->text(), Num("30.00"));
+        EXPECT_DOUBLE_EQ(W->ARVUT->Pd, 30.0);
+        EXPECT_EQ(W->qtdEdit->text(), Num("1.25"));
+        EXPECT_DOUBLE_EQ(W->ARVUT->qtd, 1.25);
+    }
+    warnings.clear();
+    Paste(W->PdEdit, "0" + other + "125");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pd, 0.125);
+    Paste(W->PdEdit, "1" + other + "2345");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pd, 1.2345);
+    Paste(W->PdEdit, "1" + Sep() + "500");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pd, 1.5);
     EXPECT_TRUE(warnings.texts.isEmpty());
 }
 
@@ -171,11 +213,16 @@ TEST_F(InputTest, UnparsableTextsAreRejected) {
 
 TEST_F(InputTest, StartTextWithACommaOnAPointLocale) {
     if (Sep() != ".") GTEST_SKIP() << "point locale only";
-    // The comma of the start text is read as the decimal point, not dropped.
+    // The comma of the start text is read as the decimal point, not dropped;
+    // but "50,001" could be a thousands group and is refused.
     Type(W->PvldEdit, "1");
-    EXPECT_TRUE(warnings.texts.isEmpty());
-    EXPECT_EQ(W->PvldEdit->text(), "50.001");
-    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 50.001);
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_EQ(W->PvldEdit->text(), "50.00");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 50.0);
+    W->PvldEdit->setText("50,00");
+    Type(W->PvldEdit, "5");
+    EXPECT_EQ(W->PvldEdit->text(), "50.005");
+    EXPECT_DOUBLE_EQ(W->ARVUT->Pvld, 50.005);
 }
 
 TEST_F(InputTest, BoundsFromTheWallAreWholeMillimetres) {

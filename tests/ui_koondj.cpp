@@ -283,7 +283,7 @@ TEST_F(KoondjTest, TheSpecialCaseWindowOpensCentredAndStaysWhereItWasPut) {
     EXPECT_EQ(w->SigmaCLabel4->text(), Num("1.33") + " MPa");
 }
 
-TEST_F(KoondjTest, TheSpecialCaseWindowStepsAsideForDialogs) {
+TEST_F(KoondjTest, TheSpecialCaseWindowStaysUpUnderDialogs) {
     ShowMainWindow();
     FitTheWall();
     Paste(W->altEdit, "0");
@@ -293,11 +293,14 @@ TEST_F(KoondjTest, TheSpecialCaseWindowStepsAsideForDialogs) {
     w->move(w->pos() + QPoint(40, 30));
     const QPoint placed = w->pos();
 
-    // Staying on top, it would cover a dialog centred on the main window.
+    // A tool window of the main window: the window manager puts the main
+    // window's dialogs above it, so it need not step aside for them.
+    EXPECT_EQ(w->parentWidget(), W);
+    EXPECT_EQ(w->windowType(), Qt::Tool);
     QDialog dialog(W);
     dialog.setModal(true);
     dialog.show();
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(w->isVisible());
     dialog.hide();
     QApplication::processEvents();
     EXPECT_TRUE(w->isVisible());
@@ -337,10 +340,10 @@ TEST_F(KoondjTest, TheSpecialCaseWindowStepsAsideForDialogs) {
     QApplication::processEvents();
     EXPECT_FALSE(w->isVisible());
 
-    // Opened while a dialog is up, it waits for the dialog to close.
+    // Opened while a dialog is up, it shows at once.
     dialog.show();
     w->ShowCentred(W);
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(w->isVisible());
     dialog.hide();
     QApplication::processEvents();
     EXPECT_TRUE(w->isVisible());
@@ -352,8 +355,8 @@ TEST_F(KoondjTest, ClosingTheMainWindowEndsTheProgramWhateverIsQueued) {
     Paste(W->altEdit, "0");
     Click(W->Button2);
     ASSERT_TRUE(KoondjLisaForm->isVisible());
-    // The window steps aside for a warning and is due back, but the main
-    // window closes in the same turn.
+    // A warning is up over the window, and the main window closes in the
+    // same turn.
     QTimer::singleShot(0, [this] {
         Paste(W->PdEdit, "99999");
         W->close();

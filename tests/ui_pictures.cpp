@@ -3,8 +3,8 @@
 // shows the right version or nothing at all.
 #include "About.h"
 #include "JpegImage.h"
+#include "Picture.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -8,9 +8,9 @@
 #include "KoondjLisa.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,12 +2,13 @@
 // line, the results page with its print item, and printing into a PDF.
 #include "Andmed.h"
 #include "KoondjLisa.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
-#include "Widgets.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -840,6 +841,43 @@ TEST_F(ReportTest, AShortReportIsOnePageAndAFileThatCannotBeWrittenIsReportedAnd
     EXPECT_FALSE(QFileInfo::exists(cut));
 }
 
+TEST_F(ReportTest, AFailedPrintLeavesTheEarlierFileAsItWasAndNothingElse) {
+    Compose(false, false, false);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("vana.pdf");
+    const QString link = dir.filePath("viide.pdf");
+    PrintToPdf(W, path);
+    ASSERT_TRUE(QFile::link(path, link));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_GT(before.size(), 1024);
+
+    // A limit on file size stands in for a full disk.
+    struct rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = limit;
+    small.rlim_cur = 1024;
+    warnings.clear();
+    for (const QString& target : {path, link}) {
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        PrintToPdf(W, target);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(warnings.texts.size(), 2);
+    for (const QString& text : warnings.texts)
+        EXPECT_TRUE(text.contains("Midagi ei kirjutatud")) << text.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"vana.pdf", "viide.pdf"}));
+}
+
 TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
     ComputeAllWithCornerAndFreeSpace();
     AndmedForm->PealkiriEdit->setText("<b>Maja</b>");
@@ -868,14 +906,11 @@ TEST_F(ReportTest, PrintsTheWholeReportIntoOnePdf) {
 }
 
 TEST_F(ReportTest, PrintDialogOffersAPdfFileAndCancelPrintsNothing) {
-    // The window owns the dialog once it is on the screen, hidden, set to A4.
+    // No printer is asked for until the first "Prindi ...": the query may block.
     ShowMainWindow();
-    for (int i = 0; i < 100 && !W->PrintDialog1; ++i)
-        QTest::qWait(10);
-    ASSERT_NE(W->PrintDialog1, nullptr);
-    EXPECT_EQ(W->PrintDialog1, W->findChild<QPrintDialog*>("PrintDialog1"));
-    EXPECT_FALSE(W->PrintDialog1->isVisible());
-    EXPECT_EQ(W->PrintDialog1->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    QTest::qWait(50);
+    EXPECT_EQ(W->PrintDialog1, nullptr);
+    EXPECT_EQ(W->findChild<QPrintDialog*>(), nullptr);
     Compose(false, false, false);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -905,9 +940,18 @@ TEST_F(ReportTest, PrintDialogOffersAPdfFileAndCancelPrintsNothing) {
 
     WhileModal([this] { W->Print1Click(); }, [&] { choosePdf(false); });
     EXPECT_FALSE(QFile::exists(path));
+    // Then the window owns it, hidden, set to A4.
+    QPrintDialog* const dialog = W->PrintDialog1;
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog, W->findChild<QPrintDialog*>("PrintDialog1"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     if (!sawPdfChoice) GTEST_SKIP() << "this platform's print dialog has no PDF choice";
 
     WhileModal([this] { W->Print1Click(); }, [&] { choosePdf(true); });
     ASSERT_TRUE(QFile::exists(path));
     ExpectLinesInOrder(PdfText(path), Lines());
+    // The same dialog and printer next time, with the choices made.
+    EXPECT_EQ(W->PrintDialog1, dialog);
+    EXPECT_EQ(dialog->printer()->outputFileName(), path);
 }

@@ -1,8 +1,10 @@
 #include "About.h"
 
+#include "Controls.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
+#include "Picture.h"
 #include "Placement.h"
-#include "Widgets.h"
 
 #include <QFrame>
 #include <QLabel>

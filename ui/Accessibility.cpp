@@ -1,6 +1,6 @@
 #include "Accessibility.h"
 
-#include "Widgets.h"
+#include "Colours.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

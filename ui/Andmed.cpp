@@ -1,8 +1,8 @@
 #include "Andmed.h"
 
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "ScreenFit.h"
-#include "Widgets.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,10 +1,5 @@
 #include "JpegImage.h"
 
-#include "Widgets.h"
-
-#include <QFile>
-#include <QLabel>
-#include <QPixmap>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -120,15 +115,6 @@ bool DecodeInto(const unsigned char* data, unsigned long size, Target* target, c
     return true;
 }
 
-QImage Decode(const QString& path, QString* reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (reason) *reason = file.errorString();
-        return {};
-    }
-    return DecodeJpeg(file.readAll(), reason);
-}
-
 } // namespace
 
 QImage DecodeJpeg(const QByteArray& bytes, QString* reason) {
@@ -147,33 +133,3 @@ QImage DecodeJpeg(const QByteArray& bytes, QString* reason) {
     if (reason) reason->clear();
     return target.image;
 }
-
-namespace Korvel {
-
-void SetPicture(QLabel* box, const QString& resourceBase) {
-    if (!box) return;
-    // The sharper version first on a high-density screen, the other one when
-    // it is missing or broken.
-    const bool dense = box->devicePixelRatioF() > 1;
-    const struct {
-        const char* suffix;
-        qreal ratio;
-    } tries[2] = {{dense ? "@2x.jpg" : ".jpg", dense ? 2.0 : 1.0},
-                  {dense ? ".jpg" : "@2x.jpg", dense ? 1.0 : 2.0}};
-    QImage image;
-    for (const auto& t : tries) {
-        image = Decode(resourceBase + QLatin1String(t.suffix), nullptr);
-        if (!image.isNull()) {
-            image.setDevicePixelRatio(t.ratio);
-            break;
-        }
-    }
-    if (image.isNull()) {
-        box->clear();
-        return;
-    }
-    if (!box->hasScaledContents()) box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setPixmap(QPixmap::fromImage(image));
-}
-
-} // namespace Korvel

@@ -2,10 +2,10 @@
 #include "KORVELs.h"
 
 #include "About.h"
+#include "Dialogs.h"
 #include "KoondjLisa.h"
 #include "Placement.h"
 #include "ScreenFit.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -170,16 +170,6 @@ void TMainKORVELseinForm::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &TMainKORVELseinForm::FormShow);
 }
 
-void TMainKORVELseinForm::paintEvent(QPaintEvent* event) {
-    QMainWindow::paintEvent(event);
-    // The print dialog is made once the window is on the screen, so that its
-    // cost does not delay the first sight of the window.
-    if (!printDialogQueued_) {
-        printDialogQueued_ = true;
-        QTimer::singleShot(0, this, &TMainKORVELseinForm::CreatePrintDialog);
-    }
-}
-
 void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
     // Unsaved changes are not lost without a question.
     if (!MaybeSave()) {
@@ -189,7 +179,7 @@ void TMainKORVELseinForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     // Closing the main window ends the program, whatever else is open or
-    // queued: a window stepping back in would keep the loop alive.
+    // queued; the results window never outlives it.
     if (KoondjLisaForm) KoondjLisaForm->hide();
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }

@@ -22,7 +22,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPaintEvent;
 class QPrintDialog;
 class QPrinter;
 class QPushButton;
@@ -264,8 +263,8 @@ public:
     QPrintDialog* PrintDialog1 = nullptr;
 
     void BuildTulemusedPage();
-    // The window's print dialog: made right after the window's first paint
-    // (a printer query and a large dialog), or earlier when asked for.
+    // The window's print dialog, made on the first "Prindi ...": making its
+    // printer asks the print system for its printers, which may block.
     void CreatePrintDialog();
     void SisestandmedClick();
     void KuvaTulemusedClick();
@@ -326,7 +325,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -339,7 +337,6 @@ private:
     Korvel::Calculation savedCalculation_;
     bool applying_ = false;
     bool aboutShown_ = false;
-    bool printDialogQueued_ = false;
     QWidget* lastPage_ = nullptr;
 };
 

@@ -3,11 +3,13 @@
 // marker, and the question before unsaved changes would be lost.
 #include "Andmed.h"
 #include "AtomicWrite.h"
+#include "Colours.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsFile.h"
 #include "KorvelsInputs.h"
-#include "Widgets.h"
+#include "NumberText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

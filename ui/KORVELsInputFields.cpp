@@ -3,12 +3,14 @@
 // the record, and the invalidation group of the field. Also the Enter chain
 // and the leave handlers.
 #include "Accessibility.h"
+#include "Controls.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KorvelsInput.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,10 +111,12 @@ void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
     const Korvel::InputField& f = nf->def;
     // Half-way through a composition the text is not the user's yet.
     if (edit->property(ComposingProperty).toBool()) return;
-    // "12,5" in a whole-number field is not 125: refused like a value out of range.
-    const bool fraction = !f.decimal && HasFractionDigits(edit->text());
+    // "12,5" in a whole-number field is not 125, "45.000" under a comma locale
+    // perhaps not 45: refused like a value out of range.
+    const bool badSeparator =
+        f.decimal ? HasThousandsGroup(edit->text()) : HasFractionDigits(edit->text());
     // A filtered text is written back; its own change event finishes the work.
-    if (!fraction && FilterEditText(edit, f.decimal)) return;
+    if (!badSeparator && FilterEditText(edit, f.decimal)) return;
 
     const double stored = ARVUT.get()->*(f.field);
     const QString previous = Korvel::Fmt(f.restoreFormat, {stored * f.factor});
@@ -122,7 +126,7 @@ void TMainKORVELseinForm::NumEditChange(QLineEdit* edit) {
 
     double value = 0;
     const bool accepted =
-        !fraction && ParseNumber(edit->text(), value) && Korvel::InRange(f, value, *ARVUT);
+        !badSeparator && ParseNumber(edit->text(), value) && Korvel::InRange(f, value, *ARVUT);
     if (!accepted) {
         Korvel::ShowWarning(this, message);
         QString restore = previous;

@@ -1,11 +1,14 @@
 // Vertical capacity page: loads and eccentricities, the slenderness check and
 // the forces, eccentricities and resistances of the three sections.
 #include "Accessibility.h"
+#include "Colours.h"
+#include "Controls.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Keyboard use of the main window: the Tab order follows the Enter chain,
 // Enter presses a focused button, F10 opens the menu bar as Alt does.
+#include "Dialogs.h"
 #include "KORVELs.h"
-#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

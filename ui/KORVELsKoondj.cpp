@@ -1,11 +1,14 @@
 // Concentrated load page: the force on its bearing area with the three
 // load-position cases, and the loaded wall corner.
 #include "Accessibility.h"
+#include "Colours.h"
+#include "Controls.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

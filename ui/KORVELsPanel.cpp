@@ -1,10 +1,11 @@
 // The wall geometry, block and masonry strength panel above the pages, and the
 // block catalogue.
 #include "Accessibility.h"
+#include "Controls.h"
 #include "KORVELs.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
-#include "Widgets.h"
+#include "NumberText.h"
 
 #include <QComboBox>
 #include <QEvent>

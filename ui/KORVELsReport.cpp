@@ -1,12 +1,13 @@
 // Results page, report composer and printing. The report is a list of plain
 // lines; every number in it is formatted with the locale's separator.
 #include "Andmed.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "ReportPrint.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,6 +52,9 @@ void TMainKORVELseinForm::BuildTulemusedPage() {
     RichEdit->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab reaches it: a screen reader names it after its page.
+    RichEdit->setAccessibleName("Tulemused");
+    RichEdit->setAccessibleDescription("Praeguste lähteandmete järgi koostatud aruanne");
     QFont f = RichEdit->font();
     f.setPixelSize(15);
     RichEdit->setFont(f);

@@ -1,10 +1,13 @@
 // Support node page: the bearing of a beam end on the wall, in the general
 // case and with free space beside the beam for three beam positions.
 #include "Accessibility.h"
+#include "Colours.h"
+#include "Controls.h"
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "KorvelsNumbers.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>

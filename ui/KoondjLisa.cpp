@@ -1,11 +1,11 @@
 #include "KoondjLisa.h"
 
 #include "Accessibility.h"
+#include "Colours.h"
+#include "Controls.h"
+#include "Dialogs.h"
 #include "ScreenFit.h"
-#include "Widgets.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -129,61 +129,9 @@ TKoondjLisaForm::TKoondjLisaForm(QWidget* parent) : QWidget(parent) {
                               DesignHeight);
     resize(GroupBox1->minimumSize());
     Korvel::FitToScreen(this);
-
-    // Above the main window, it would hide the dialogs and warning boxes
-    // centred on the main window under it.
-    qApp->installEventFilter(this);
 }
 
 void TKoondjLisaForm::ShowCentred(QWidget* over) {
     Korvel::CentreOver(this, over);
     show();
-}
-
-bool TKoondjLisaForm::ModalDialogOpen() const {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible() && w->isModal()) return true;
-    return false;
-}
-
-void TKoondjLisaForm::setVisible(bool visible) {
-    if (!steppingAside_) {
-        // A deliberate show or hide decides what the window comes back to;
-        // a show during a dialog waits for its end.
-        setAside_ = visible && ModalDialogOpen();
-        if (setAside_) return;
-    }
-    QWidget::setVisible(visible);
-}
-
-bool TKoondjLisaForm::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::Show || type == QEvent::Hide) && watched != this &&
-        watched->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(watched);
-        if (w->isWindow() && w->isModal()) {
-            if (type == QEvent::Show && isVisible()) {
-                steppingAside_ = true;
-                hide();
-                steppingAside_ = false;
-                setAside_ = true;
-            } else if (type == QEvent::Hide && setAside_) {
-                // After the handler that opened the dialog has finished: it
-                // may close the window for good.
-                QMetaObject::invokeMethod(this, &TKoondjLisaForm::ComeBack, Qt::QueuedConnection);
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TKoondjLisaForm::ComeBack() {
-    // Not after the main window has closed: the program is ending.
-    const QWidget* owner = parentWidget();
-    if (owner && !owner->isVisible()) setAside_ = false;
-    if (!setAside_ || ModalDialogOpen()) return;
-    setAside_ = false;
-    steppingAside_ = true;
-    show();
-    steppingAside_ = false;
 }

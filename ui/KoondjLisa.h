@@ -32,19 +32,6 @@ public:
 
     // Shows the window centred on the main window, without waiting for it.
     void ShowCentred(QWidget* over);
-
-    // While a modal dialog of the program is open the window steps aside, so
-    // that it does not cover the dialog; it comes back when the dialog closes.
-    void setVisible(bool visible) override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool ModalDialogOpen() const;
-    void ComeBack();
-    bool setAside_ = false; // hidden for a dialog, to be shown again
-    bool steppingAside_ = false;
 };
 
 extern TKoondjLisaForm* KoondjLisaForm;

@@ -41,13 +41,29 @@ bool CharAllowed(QChar c, bool decimal) {
 }
 
 namespace {
-// The minus sign Qt writes for some locales, and that a copy from a document brings.
-constexpr char16_t MinusSign = 0x2212;
+// The minus sign Qt writes for some locales, and the dashes a word processor
+// puts in place of a hyphen: a pasted "–20" is minus twenty, not twenty.
+bool IsMinus(QChar c) {
+    switch (c.unicode()) {
+    case '-':
+    case 0x2010: // hyphen
+    case 0x2011: // non-breaking hyphen
+    case 0x2012: // figure dash
+    case 0x2013: // en dash
+    case 0x2014: // em dash
+    case 0x2212: // minus sign
+    case 0xFE63: // small hyphen-minus
+    case 0xFF0D: // fullwidth hyphen-minus
+        return true;
+    default:
+        return false;
+    }
+}
 
-// A typed character as the filter reads it: U+2212 is the minus; in a decimal
+// A typed character as the filter reads it: every minus is "-"; in a decimal
 // field the other separator is the locale's, so that "12.5" is never 125.
 QChar Normalised(QChar c, bool decimal) {
-    if (c.unicode() == MinusSign) return QChar('-');
+    if (IsMinus(c)) return QChar('-');
     if (decimal && (c == '.' || c == ',')) return decimalSeparator[0];
     return c;
 }
@@ -79,11 +95,32 @@ bool HasFractionDigits(const QString& text) {
     QChar last;
     for (QChar c : text) {
         const bool digit = c >= '0' && c <= '9';
-        if (!digit && c != '.' && c != ',' && c != '-' && c.unicode() != MinusSign) continue;
+        if (!digit && c != '.' && c != ',' && !IsMinus(c)) continue;
         if (digit && (last == '.' || last == ',')) return true;
         last = c;
     }
     return false;
+}
+
+bool HasThousandsGroup(const QString& text) {
+    const QChar other = decimalSeparator == "," ? QChar('.') : QChar(',');
+    // What the filter keeps decides, as in HasFractionDigits.
+    QString kept;
+    for (QChar c : text)
+        if ((c >= '0' && c <= '9') || c == '.' || c == ',' || IsMinus(c)) kept += c;
+    const qsizetype at = kept.indexOf(other);
+    if (at < 0 || kept.size() - at - 1 != 3) return false;
+    qsizetype start = 0;
+    while (start < at && IsMinus(kept[start]))
+        ++start;
+    bool nonZero = false;
+    for (qsizetype i = start; i < at; ++i) {
+        if (kept[i] < '0' || kept[i] > '9') return false;
+        nonZero = nonZero || kept[i] != '0';
+    }
+    for (qsizetype i = at + 1; i < kept.size(); ++i)
+        if (kept[i] < '0' || kept[i] > '9') return false;
+    return nonZero;
 }
 
 bool ParseNumber(const QString& text, double& value) {

@@ -1,9 +1,9 @@
 #include "ReportPrint.h"
 
+#include "AtomicWrite.h"
+
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QList>
@@ -202,28 +202,14 @@ QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// Writes the finished file in one go, so that a failure is seen and a half
-// file does not stay behind.
+// Writes the finished file atomically: on any failure the file that was
+// there before, reached through a link or not, stays as it was.
 QString WriteFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QString("Faili \"%1\" ei saa kirjutada: kausta ei ole olemas või sinna ei ole "
-                       "kirjutamisõigust. Aruanne jäi printimata.")
-            .arg(Shown(path));
-    bool written = file.write(data) == data.size() && file.flush();
-    file.close();
-    written = written && file.error() == QFileDevice::NoError;
-    if (written) return {};
-    // Only a file of our own goes; a device such as /dev/full stays.
-    if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) {
-        QFile::remove(path);
-        return QString("Faili \"%1\" kirjutamine katkes (ketas võib olla täis). Poolik fail "
-                       "kustutati; aruanne jäi printimata.")
-            .arg(Shown(path));
-    }
-    return QString("Faili \"%1\" kirjutamine katkes (ketas võib olla täis). Aruanne jäi "
+    const QString reason = WriteAtomically(path, data);
+    if (reason.isEmpty()) return {};
+    return QString("Faili \"%1\" ei saanud kirjutada: %2. Midagi ei kirjutatud; aruanne jäi "
                    "printimata.")
-        .arg(Shown(path));
+        .arg(Shown(path), reason);
 }
 
 } // namespace

@@ -21,7 +21,8 @@ QString ReportTitle(const QStringList& lines);
 
 // Prints lines in the family of font on printer as one job.
 // Returns an empty string when the job went out whole; otherwise a message
-// for the user, and an output file that could not be written whole is gone.
+// for the user, and an output file that could not be written whole is left
+// as it was before (or not made).
 QString PrintReportLines(QPrinter& printer, const QStringList& lines, const QFont& font);
 
 } // namespace Korvel

@@ -1,8 +1,8 @@
 #include "TulemusedValik.h"
 
+#include "Dialogs.h"
 #include "KORVELs.h"
 #include "ScreenFit.h"
-#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,10 +2,11 @@
 
 #include "About.h"
 #include "Andmed.h"
+#include "Colours.h"
 #include "KORVELsein.h"
 #include "KoondjLisa.h"
+#include "NumberText.h"
 #include "TulemusedValik.h"
-#include "Widgets.h"
 
 #include <QAbstractButton>
 #include <QApplication>
