@@ -149,7 +149,7 @@ void TMainKORVELseinForm::UpdateTitle(bool modified) {
 
 bool TMainKORVELseinForm::MaybeSave() {
     if (!isWindowModified()) return true;
-    QMessageBox box(QMessageBox::Question, AppTitle,
+    QMessageBox box(QMessageBox::Question, "Salvestamata muudatused",
                     filePath_.isEmpty() ? QString("Arvutuses on salvestamata muudatusi.")
                                         : QString("Failis \"%1\" on salvestamata muudatusi.")
                                               .arg(QFileInfo(filePath_).fileName()),
