@@ -14,10 +14,10 @@ namespace Korvel {
 
 // One comparison of an effect with its resistance, in the units shown.
 struct Comparison {
-    const char* name;  // "N(sd1) <= N(Rd1)", for scripts
-    const char* unit;  // "kN", "MPa"
-    double value;      // the effect
-    double limit;      // the resistance
+    const char* name; // "N(sd1) <= N(Rd1)", for scripts
+    const char* unit; // "kN", "MPa"
+    double value;     // the effect
+    double limit;     // the resistance
     // -1 below, 0 at, 1 above the limit: the marker's "<", "=", ">".
     int Sign() const { return value < limit ? -1 : (value == limit ? 0 : 1); }
     // Equality passes, as on the marker.

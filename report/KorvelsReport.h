@@ -33,7 +33,7 @@ public:
 
 private:
     void Line(const QString& text);
-    QString Fmt(const char* pattern, std::initializer_list<double> values) const;
+    QString Fmt(const QString& pattern, std::initializer_list<double> values) const;
     QString Input(const char* field) const;
 
     TArvutused& r_;
