@@ -151,6 +151,15 @@ int Inform(const QCommandLineParser& parser, const Options& o) {
     return 0;
 }
 
+// The headless platform warns that a desktop session's runtime folder is not
+// set, which is no news to a script run without a session; other messages pass.
+QtMessageHandler qtHandler = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set"))
+        return;
+    qtHandler(type, context, message);
+}
+
 bool IsPdf(const QString& path) {
     return QFileInfo(path).suffix().compare("pdf", Qt::CaseInsensitive) == 0;
 }
@@ -188,6 +197,7 @@ int RunCommandLine(int argc, char* argv[]) {
     std::unique_ptr<QCoreApplication> app;
     if (misuse.isEmpty() && !info && parser.isSet(o.report) && IsPdf(parser.value(o.output))) {
         appArgc = 3;
+        qtHandler = qInstallMessageHandler(QuietHandler);
         app = std::make_unique<QGuiApplication>(appArgc, appArgv);
     } else {
         app = std::make_unique<QCoreApplication>(appArgc, appArgv);
