@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <string>
 
 namespace Korvel {
@@ -258,6 +259,9 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
     const Calculation start = Calculation::Start();
     const auto fields = InputFields();
     CsvTable table;
+    // A wall holds a whole record: growing the list by copying would cost more
+    // than reading the rows.
+    table.walls.reserve(std::min(std::size_t(MaxCsvWalls), std::size_t(text.count('\n')) + 1));
     std::vector<Cell> cells;
     std::string point;
     while (!records.AtEnd()) {
@@ -282,19 +286,21 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
         for (std::size_t i = 0; i < std::min(count, columns.size()); ++i) {
             const Column& column = columns[i];
             const std::string_view cell = cells[i].text;
-            const QString where = QString("veerg \"%1\"").arg(column.name);
+            // Composed only for a bad cell: most cells are good, and a large
+            // table would otherwise spend its time on messages nobody reads.
+            const auto where = [&] { return QString("veerg \"%1\"").arg(column.name); };
             if (cells[i].junk) {
-                problems << where + ": pärast lõpetavat jutumärki on muud teksti";
+                problems << where() + ": pärast lõpetavat jutumärki on muud teksti";
                 continue;
             }
             if (cell.empty()) continue;
-            const QString bad = where + ", väärtus " + Shown(cell) + ": ";
+            const auto bad = [&] { return where() + ", väärtus " + Shown(cell) + ": "; };
             switch (column.kind) {
             case Kind::Input: {
                 const InputField& f = fields[std::size_t(column.index)];
                 if (!ReadNumber(f, cell, decimalMark, point)) {
                     const bool other = cell.find(sep == ';' ? '.' : ',') != std::string::npos;
-                    problems << bad +
+                    problems << bad() +
                                     QString::fromStdString(
                                         RangeMessage(f, WidestWall(), decimalSeparator)) +
                                     (other ? otherForm : QString());
@@ -306,31 +312,31 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
             }
             case Kind::Block:
                 c.block = QString::fromUtf8(cell.data(), qsizetype(cell.size()));
-                if (FindBlock(cell) < 0) problems << bad + "sellist KORVEL plokki ei ole";
+                if (FindBlock(cell) < 0) problems << bad() + "sellist KORVEL plokki ei ole";
                 break;
             case Kind::CheckBox1:
             case Kind::CheckBox2:
                 if (!ReadCheckBox(cell, column.kind == Kind::CheckBox1 ? c.checkBox1 : c.checkBox2))
-                    problems << bad + "märkeruut on true, false, 1 või 0";
+                    problems << bad() + "märkeruut on true, false, 1 või 0";
                 break;
             case Kind::Position:
                 if (cell.size() == 1 && cell[0] >= '1' && cell[0] <= '3')
                     c.position = cell[0] - '0';
                 else
-                    problems << bad + "tala asend peab olema 1, 2 või 3";
+                    problems << bad() + "tala asend peab olema 1, 2 või 3";
                 break;
             case Kind::Project:
                 c.project[std::size_t(column.index)] =
                     QString::fromUtf8(cell.data(), qsizetype(cell.size()));
                 if (HasControl(c.project[std::size_t(column.index)]))
-                    problems << where + " sisaldab juhtmärki (näiteks reavahetust); projekti "
-                                        "andmed on üherealised";
+                    problems << where() + " sisaldab juhtmärki (näiteks reavahetust); projekti "
+                                          "andmed on üherealised";
                 break;
             case Kind::Name: {
                 const QString name = QString::fromUtf8(cell.data(), qsizetype(cell.size()));
                 if (HasControl(name))
-                    problems << where + " sisaldab juhtmärki (näiteks reavahetust); seina nimi "
-                                        "on üherealine";
+                    problems << where() + " sisaldab juhtmärki (näiteks reavahetust); seina nimi "
+                                          "on üherealine";
                 else
                     wall.name = name;
                 break;
