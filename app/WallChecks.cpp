@@ -183,10 +183,14 @@ QByteArray CheckTable(const std::vector<CheckedWall>& walls, const QString& sepa
     QString out;
     out.reserve(static_cast<qsizetype>(walls.size() + 3) * 100);
     auto line = [&](const auto& cells) {
-        QString text;
-        for (int i = 0; i < columnCount; ++i)
-            text += cells[static_cast<std::size_t>(i)].leftJustified(widths[i]) + "  ";
-        out += QStringView(text).trimmed();
+        const qsizetype start = out.size();
+        for (int i = 0; i < columnCount; ++i) {
+            const QString& cell = cells[static_cast<std::size_t>(i)];
+            out += cell;
+            out.resize(out.size() + widths[i] - cell.size() + 2, QChar(' '));
+        }
+        while (out.size() > start && out.back() == ' ')
+            out.chop(1);
         out += '\n';
     };
     line(headers);
