@@ -23,8 +23,14 @@ ScrollView::ScrollView(QWidget* content, bool resizable, QWidget* parent) : QScr
     setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(resizable);
     setWidget(content);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focusConnection_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget*, QWidget* now) { FocusChanged(now); });
+}
+
+ScrollView::~ScrollView() {
+    // The children go in QWidget's destructor, each moving the focus: by then
+    // this is no longer a scroll view to tell.
+    disconnect(focusConnection_);
 }
 
 QSize ScrollView::sizeHint() const {

@@ -18,6 +18,7 @@ public:
     // content keeps its own size; with resizable it grows with the view but
     // never below its minimum size.
     ScrollView(QWidget* content, bool resizable, QWidget* parent = nullptr);
+    ~ScrollView() override;
     QSize sizeHint() const override;
 
 protected:
@@ -26,6 +27,7 @@ protected:
 
 private:
     void FocusChanged(QWidget* now);
+    QMetaObject::Connection focusConnection_;
 };
 
 // Moves the children of window, a window laid out by positions, into a scroll
