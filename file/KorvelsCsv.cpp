@@ -258,6 +258,8 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
     const Calculation start = Calculation::Start();
     const auto fields = InputFields();
     CsvTable table;
+    // A wall is large: moving every one each time the list grows is slow.
+    table.walls.reserve(std::size_t(std::min<qsizetype>(text.count('\n') + 1, MaxCsvWalls)));
     std::vector<Cell> cells;
     std::string point;
     while (!records.AtEnd()) {
@@ -272,7 +274,7 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
 
         CsvWall& wall = table.walls.emplace_back();
         wall.line = records.Number();
-        const QString row = QString("rida %1").arg(wall.line);
+        const QString row = "rida " + QString::number(wall.line);
         wall.name = row;
         QStringList problems;
         if (count > columns.size())
@@ -282,19 +284,20 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
         for (std::size_t i = 0; i < std::min(count, columns.size()); ++i) {
             const Column& column = columns[i];
             const std::string_view cell = cells[i].text;
-            const QString where = QString("veerg \"%1\"").arg(column.name);
+            // Messages are made only for a bad cell: most rows have none.
+            const auto where = [&] { return "veerg \"" + column.name + '"'; };
             if (cells[i].junk) {
-                problems << where + ": pärast lõpetavat jutumärki on muud teksti";
+                problems << where() + ": pärast lõpetavat jutumärki on muud teksti";
                 continue;
             }
             if (cell.empty()) continue;
-            const QString bad = where + ", väärtus " + Shown(cell) + ": ";
+            const auto bad = [&] { return where() + ", väärtus " + Shown(cell) + ": "; };
             switch (column.kind) {
             case Kind::Input: {
                 const InputField& f = fields[std::size_t(column.index)];
                 if (!ReadNumber(f, cell, decimalMark, point)) {
                     const bool other = cell.find(sep == ';' ? '.' : ',') != std::string::npos;
-                    problems << bad +
+                    problems << bad() +
                                     QString::fromStdString(
                                         RangeMessage(f, WidestWall(), decimalSeparator)) +
                                     (other ? otherForm : QString());
@@ -306,31 +309,31 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
             }
             case Kind::Block:
                 c.block = QString::fromUtf8(cell.data(), qsizetype(cell.size()));
-                if (FindBlock(cell) < 0) problems << bad + "sellist KORVEL plokki ei ole";
+                if (FindBlock(cell) < 0) problems << bad() + "sellist KORVEL plokki ei ole";
                 break;
             case Kind::CheckBox1:
             case Kind::CheckBox2:
                 if (!ReadCheckBox(cell, column.kind == Kind::CheckBox1 ? c.checkBox1 : c.checkBox2))
-                    problems << bad + "märkeruut on true, false, 1 või 0";
+                    problems << bad() + "märkeruut on true, false, 1 või 0";
                 break;
             case Kind::Position:
                 if (cell.size() == 1 && cell[0] >= '1' && cell[0] <= '3')
                     c.position = cell[0] - '0';
                 else
-                    problems << bad + "tala asend peab olema 1, 2 või 3";
+                    problems << bad() + "tala asend peab olema 1, 2 või 3";
                 break;
             case Kind::Project:
                 c.project[std::size_t(column.index)] =
                     QString::fromUtf8(cell.data(), qsizetype(cell.size()));
                 if (HasControl(c.project[std::size_t(column.index)]))
-                    problems << where + " sisaldab juhtmärki (näiteks reavahetust); projekti "
-                                        "andmed on üherealised";
+                    problems << where() + " sisaldab juhtmärki (näiteks reavahetust); projekti "
+                                          "andmed on üherealised";
                 break;
             case Kind::Name: {
                 const QString name = QString::fromUtf8(cell.data(), qsizetype(cell.size()));
                 if (HasControl(name))
-                    problems << where + " sisaldab juhtmärki (näiteks reavahetust); seina nimi "
-                                        "on üherealine";
+                    problems << where() + " sisaldab juhtmärki (näiteks reavahetust); seina nimi "
+                                          "on üherealine";
                 else
                     wall.name = name;
                 break;
