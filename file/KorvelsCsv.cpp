@@ -6,7 +6,6 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QStringList>
-#include <algorithm>
 #include <string>
 
 namespace Korvel {
@@ -259,9 +258,8 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
     const Calculation start = Calculation::Start();
     const auto fields = InputFields();
     CsvTable table;
-    // A wall holds a whole record: growing the list by copying would cost more
-    // than reading the rows.
-    table.walls.reserve(std::min(std::size_t(MaxCsvWalls), std::size_t(text.count('\n')) + 1));
+    // A wall is large: moving every one each time the list grows is slow.
+    table.walls.reserve(std::size_t(std::min<qsizetype>(text.count('\n') + 1, MaxCsvWalls)));
     std::vector<Cell> cells;
     std::string point;
     while (!records.AtEnd()) {
@@ -276,7 +274,7 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
 
         CsvWall& wall = table.walls.emplace_back();
         wall.line = records.Number();
-        const QString row = QString("rida %1").arg(wall.line);
+        const QString row = "rida " + QString::number(wall.line);
         wall.name = row;
         QStringList problems;
         if (count > columns.size())
@@ -286,9 +284,8 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
         for (std::size_t i = 0; i < std::min(count, columns.size()); ++i) {
             const Column& column = columns[i];
             const std::string_view cell = cells[i].text;
-            // Composed only for a bad cell: most cells are good, and a large
-            // table would otherwise spend its time on messages nobody reads.
-            const auto where = [&] { return QString("veerg \"%1\"").arg(column.name); };
+            // Messages are made only for a bad cell: most rows have none.
+            const auto where = [&] { return "veerg \"" + column.name + '"'; };
             if (cells[i].junk) {
                 problems << where() + ": pärast lõpetavat jutumärki on muud teksti";
                 continue;
