@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QStringList>
 
 void CreateForms() {
     InitDecimalCharSet();
@@ -23,11 +22,8 @@ void CreateForms() {
     // The layout was drawn for an 11-pixel sans-serif with the widths of the
     // embedded face, registered before any window exists; the others are
     // fallbacks should it fail to load.
-    QStringList families{"Liberation Sans", "Arial", "DejaVu Sans"};
-    if (const QString embedded = Korvel::LayoutFontFamily(); !embedded.isEmpty())
-        families.prepend(embedded);
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(Korvel::LayoutFontFamilies());
     font.setPixelSize(11);
     QApplication::setFont(font);
     // Qt's own menus and dialogs speak Estonian too; without the embedded

@@ -2,9 +2,11 @@
 // value and the report come back; a refused or failed file changes nothing;
 // unsaved changes are not lost without a question.
 #include "Andmed.h"
+#include "KoondjLisa.h"
 #include "KorvelsFile.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
+#include "KorvelsWall.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
 
@@ -49,13 +51,17 @@ protected:
     int Pick(int n) { return std::uniform_int_distribution<>(0, n - 1)(rng); }
 
     // Every field anywhere in what it can hold, every block and option.
-    Calculation RandomCalculation() {
+    // With fitWall, the bounds from the wall are the calculation's own wall.
+    Calculation RandomCalculation(bool fitWall = false) {
         Calculation c = Calculation::Start();
-        c.block = QString::fromUtf8(Korvel::Catalogue()[static_cast<std::size_t>(Pick(18))].name);
+        const int block = Pick(18);
+        c.block = QString::fromUtf8(Korvel::Catalogue()[static_cast<std::size_t>(block)].name);
+        TArvutused wall;
+        Korvel::ApplyBlock(wall, Korvel::Catalogue()[static_cast<std::size_t>(block)]);
         const auto fields = Korvel::InputFields();
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const auto& f = fields[i];
-            const double upper = Korvel::UpperBound(f, Korvel::WidestWall());
+            const double upper = Korvel::UpperBound(f, fitWall ? wall : Korvel::WidestWall());
             const int decimals = f.decimal ? Pick(4) : 0;
             double v = Uniform(f.lower, upper);
             if (Pick(8) == 0) v = Pick(2) ? f.lower : upper;
@@ -64,6 +70,8 @@ protected:
             Korvel::ParseNumberText(text, parsed);
             if (parsed > upper || parsed < f.lower) text = Korvel::FormatFixed(f.lower, decimals);
             c.inputs[i] = QString::fromStdString(text);
+            Korvel::ParseNumberText(text, parsed);
+            wall.*(f.field) = parsed / f.factor;
         }
         c.checkBox1 = Pick(2);
         c.checkBox2 = Pick(2);
@@ -158,6 +166,72 @@ TEST_F(FilesTest, RandomCalculationsComeBackBitForBitWithTheSameReport) {
         EXPECT_EQ(Report().join('\n').toStdString(), report.join('\n').toStdString());
         warnings.clear();
     }
+}
+
+// The window-free evaluation that the command line prints: for the same file,
+// the same refusals, the same report line for line and the markers' verdicts.
+TEST_F(FilesTest, WithoutTheWindowTheSameReportAndVerdictsAsTheWindow) {
+    ShowMainWindow();
+    const QString sep = Sep();
+    auto sign = [](const QLabel* marker) {
+        return marker->text() == "<" ? -1 : (marker->text() == "=" ? 0 : 1);
+    };
+    int reported = 0;
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE(round);
+        const Calculation c = RandomCalculation(round % 4 != 0);
+        ASSERT_TRUE(Write(Path("w.korvel"), Korvel::WriteCalculation(c)));
+        ASSERT_TRUE(W->OpenFile(Path("w.korvel")));
+        warnings.clear();
+        const QStringList window = Report();
+        Korvel::WallResult wall = Korvel::EvaluateWall(
+            Korvel::ReadCalculationFile(Path("w.korvel"), sep.toStdString()), sep);
+        if (!warnings.texts.isEmpty()) {
+            // A misfit or an undefined calculation: refused, with the calculation's own words.
+            EXPECT_FALSE(wall.error.isEmpty());
+            if (!warnings.texts.contains("Vaata üle kollased lahtrid!")) {
+                EXPECT_EQ(wall.error.toStdString(), warnings.texts.first().toStdString());
+            }
+            continue;
+        }
+        ASSERT_TRUE(wall.error.isEmpty()) << wall.error.toStdString();
+        EXPECT_EQ(Korvel::WallReport(wall, sep).join('\n').toStdString(),
+                  window.join('\n').toStdString());
+        ++reported;
+        for (const Korvel::CheckOutcome& check : wall.checks) {
+            std::vector<const QLabel*> markers;
+            switch (check.kind) {
+            case Korvel::CheckKind::Vertical:
+                markers = {W->KTingLabel1, W->KTingLabel2, W->KTingLabel3};
+                break;
+            case Korvel::CheckKind::Concentrated:
+                if (check.comparisons.size() == 2)
+                    markers = {KoondjLisaForm->KTingLabel8, KoondjLisaForm->KTingLabel9};
+                else if (Korvel::CaseOf(wall.record) == Korvel::KoondjCase::Far)
+                    markers = {KoondjLisaForm->KTingLabel9};
+                else
+                    markers = {W->KTingLabel4};
+                break;
+            case Korvel::CheckKind::Corner:
+                markers = {W->KTingLabel5};
+                break;
+            case Korvel::CheckKind::Support:
+                markers = {W->KTingLabel6};
+                break;
+            case Korvel::CheckKind::FreeSpace:
+                markers = {W->KTingLabel7};
+                break;
+            }
+            if (!check.computed) {
+                EXPECT_FALSE(W->ArvSGroupBox->isVisibleTo(W));
+                continue;
+            }
+            ASSERT_EQ(markers.size(), check.comparisons.size()) << check.key;
+            for (std::size_t i = 0; i < markers.size(); ++i)
+                EXPECT_EQ(sign(markers[i]), check.comparisons[i].Sign()) << check.key << i;
+        }
+    }
+    EXPECT_GT(reported, 30);
 }
 
 TEST_F(FilesTest, ARefusedFileChangesNothingAndSaysWhy) {

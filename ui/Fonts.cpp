@@ -34,4 +34,11 @@ QString LayoutFontFamily() {
     return family;
 }
 
+QStringList LayoutFontFamilies() {
+    QStringList families{"Liberation Sans", "Arial", "DejaVu Sans"};
+    if (const QString embedded = LayoutFontFamily(); !embedded.isEmpty())
+        families.prepend(embedded);
+    return families;
+}
+
 } // namespace Korvel

@@ -10,8 +10,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 
+namespace Korvel {
+class TAruanne;
+}
 class QAction;
 class QCheckBox;
 class QDragEnterEvent;
@@ -274,9 +278,6 @@ public:
     void AndmeteSisestus1();
     void AndmeteSisestus2();
     void AndmeteSisestus3();
-    void Koondjtulemused();
-    void Koondjtulemused1();
-    void Koondjtulemused2();
     void AndmeteSisestus4();
     void TulemusedNtShow();
     void TulemusedNtHide();
@@ -288,6 +289,10 @@ public:
     // The report as plain lines, for printing and for tests.
     QStringList ReportLines() const;
     void ClearReport();
+    // The composer of the report being made, while AndmeteSisestus runs.
+    Korvel::TAruanne* aruanne_ = nullptr;
+    // Runs write on the report being composed, or on its own and appends it.
+    void ReportSection(const std::function<void(Korvel::TAruanne&)>& write);
     // Lines in the document; its first block is there even when empty.
     int reportLineCount_ = 0;
     // The calculation page the results page was opened from.
@@ -307,6 +312,8 @@ public:
     bool SaveFile(const QString& path);
     // The window's values as a calculation file holds them.
     Korvel::Calculation CurrentCalculation() const;
+    // The same as the fields show them (locale's separator), for the report.
+    Korvel::Calculation ShownCalculation() const;
     // Puts a checked calculation into the window and the record; startTexts
     // shows the fields' start texts instead of the calculation's.
     void ApplyCalculation(const Korvel::Calculation& c, const TArvutused& record,

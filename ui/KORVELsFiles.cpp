@@ -72,18 +72,26 @@ QLineEdit* TMainKORVELseinForm::NumEdit(std::size_t index) const {
     return findChild<QLineEdit*>(QString::fromLatin1(Korvel::InputFields()[index].name));
 }
 
-Calculation TMainKORVELseinForm::CurrentCalculation() const {
+Calculation TMainKORVELseinForm::ShownCalculation() const {
     Calculation c;
     c.block = TKComboBox->currentText();
     for (std::size_t i = 0; i < c.inputs.size(); ++i)
-        if (const QLineEdit* edit = NumEdit(i))
-            c.inputs[i] = QString(edit->text()).replace(',', '.');
+        if (const QLineEdit* edit = NumEdit(i)) c.inputs[i] = edit->text();
     c.checkBox1 = CheckBox1->isChecked();
     c.checkBox2 = CheckBox2->isChecked();
     c.position = RadioButton1->isChecked() ? 1 : (RadioButton3->isChecked() ? 3 : 2);
     const QList<QLineEdit*> project = ProjectEdits();
     for (int i = 0; i < project.size() && i < Korvel::ProjectFieldCount; ++i)
-        c.project[static_cast<std::size_t>(i)] = OneLine(project[i]->text());
+        c.project[static_cast<std::size_t>(i)] = project[i]->text();
+    return c;
+}
+
+Calculation TMainKORVELseinForm::CurrentCalculation() const {
+    Calculation c = ShownCalculation();
+    for (QString& text : c.inputs)
+        text.replace(',', '.');
+    for (QString& text : c.project)
+        text = OneLine(text);
     return c;
 }
 

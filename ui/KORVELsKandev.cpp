@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "KORVELs.h"
+#include "KorvelsChecks.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
@@ -187,18 +188,12 @@ void TMainKORVELseinForm::SetKandevValues() {
         double shown = 0;
         if (ParseNumber(w.text, shown)) trial.*w.field = shown;
     }
-    trial.SisejArvutus();
-    trial.KandevNRdmArvutus();
-    trial.KandevNRd1Arvutus();
-    trial.KandevNRd2Arvutus();
+    Korvel::VerticalCheck(trial);
 
     for (const Rewrite& w : rewrites)
         if (w.edit->text() != w.text) w.edit->setText(w.text);
 
-    r.SisejArvutus();
-    r.KandevNRdmArvutus();
-    r.KandevNRd1Arvutus();
-    r.KandevNRd2Arvutus();
+    const std::vector<Korvel::Comparison> c = Korvel::VerticalCheck(r);
 
     SetlabdaHValues();
     if (Korvel::CompareSlenderness(r.lambdah) > 0)
@@ -220,9 +215,9 @@ void TMainKORVELseinForm::SetKandevValues() {
     Korvel::SetLabelText(NRd1Label1, Fmt("N         = %.2f kN", {r.NRd1 * 1000}));
     Korvel::SetLabelText(NRd2Label1, Fmt("N         = %.2f kN", {r.NRd2 * 1000}));
 
-    Korvel::SetMarker(KTingLabel1, r.Nsd1, r.NRd1 * 1000);
-    Korvel::SetMarker(KTingLabel2, r.Nsdm, r.NRdm * 1000);
-    Korvel::SetMarker(KTingLabel3, r.Nsd2, r.NRd2 * 1000);
+    Korvel::SetMarkerSign(KTingLabel1, c[0].Sign());
+    Korvel::SetMarkerSign(KTingLabel2, c[1].Sign());
+    Korvel::SetMarkerSign(KTingLabel3, c[2].Sign());
 }
 
 void TMainKORVELseinForm::SetlabdaHValues() {

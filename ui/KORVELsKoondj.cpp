@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "KORVELs.h"
 #include "KoondjLisa.h"
+#include "KorvelsChecks.h"
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
 #include "TulemusedValik.h"
@@ -45,14 +46,8 @@ QLabel* MakeMarker(QWidget* parent, const char* name, const QString& text, int y
 }
 
 // Load-position case by r = 2 alt / h.
-enum class KoondjCase { End, Ordinary, Far };
-
-KoondjCase CaseOf(const TArvutused& r) {
-    const double ratio = 2 * r.alt / r.h;
-    if (ratio == 0) return KoondjCase::End;
-    if (!(ratio < 1)) return KoondjCase::Far;
-    return KoondjCase::Ordinary;
-}
+using Korvel::CaseOf;
+using Korvel::KoondjCase;
 
 // What the numbers of the special-case window are computed from.
 std::array<double, 9> SpecialCaseInputs(const TArvutused& r) {
@@ -269,14 +264,10 @@ bool TMainKORVELseinForm::KoondjKontroll() {
     const bool corner = CheckBox2->isChecked();
     const TArvutused& r = *ARVUT;
     // Typed lengths are compared in whole millimetres, as their edits accept them.
-    auto f1 = [&] { return WholeMm(r.tkj) <= WholeMm(r.t); };
-    auto f2 = [&] { return WholeMm(r.bkj) <= WholeMm(r.L); };
-    // The bearing area lies within the wall: alt as altEdit accepts it now.
-    auto f3 = [&] { return WholeMm(r.alt) <= Korvel::AltUpperMm(r.L, r.bkj); };
-    auto f4 = [&] { return WholeMm(r.tnk) <= WholeMm(r.t); };
-    auto f5 = [&] { return WholeMm(r.aka) <= WholeMm(r.L); };
-
-    const bool fits = f1() && f2() && f3() && (!corner || (f4() && f5()));
+    const std::vector<const char*> tested = Korvel::ConcentratedFitFields(corner);
+    bool fits = true;
+    for (const char* field : tested)
+        fits = fits && Korvel::FitsWall(field, r);
     if (fits) {
         // Compute before showing anything: a calculation that fails leaves
         // no half-filled page behind.
@@ -294,20 +285,15 @@ bool TMainKORVELseinForm::KoondjKontroll() {
 
     // Each reset changes what the next condition sees, so the conditions are
     // taken afresh in order; afterwards every edit fits.
-    auto mark = [](QLineEdit* edit, bool holds, const char* resetText) {
-        if (holds) {
+    // The bearing area lies within the wall: alt as altEdit accepts it now.
+    for (const char* field : tested) {
+        auto* edit = findChild<QLineEdit*>(QString::fromLatin1(field));
+        if (Korvel::FitsWall(field, r)) {
             Korvel::ResetBackground(edit);
         } else {
             Korvel::SetBackground(edit, Korvel::ReviewYellow);
-            edit->setText(resetText);
+            edit->setText(edit == altEdit ? "0" : "1");
         }
-    };
-    mark(tkjEdit, f1(), "1");
-    mark(bkjEdit, f2(), "1");
-    mark(altEdit, f3(), "0");
-    if (corner) {
-        mark(tnkEdit, f4(), "1");
-        mark(akaEdit, f5(), "1");
     }
     return fits;
 }
@@ -327,14 +313,14 @@ void TMainKORVELseinForm::SetKoondjValues() {
         return;
     }
     KoondjNaita1();
-    ARVUT->KoonjArvutus();
-    Korvel::SetLabelText(SigmaCLabel2, Fmt("%.2f MPa", {ARVUT->sigmac}));
-    Korvel::SetLabelText(SigmaAdmLabel2, Fmt("%.2f MPa", {ARVUT->sigmaadm}));
-    Korvel::SetMarker(KTingLabel4, ARVUT->sigmac, ARVUT->sigmaadm);
+    const std::vector<Korvel::Comparison> c = Korvel::ConcentratedCheck(*ARVUT);
+    Korvel::SetLabelText(SigmaCLabel2, Fmt("%.2f MPa", {c[0].value}));
+    Korvel::SetLabelText(SigmaAdmLabel2, Fmt("%.2f MPa", {c[0].limit}));
+    Korvel::SetMarkerSign(KTingLabel4, c[0].Sign());
 }
 
 void TMainKORVELseinForm::SetKoondjValues1() {
-    ARVUT->KoonjArvutus();
+    const std::vector<Korvel::Comparison> cmp = Korvel::ConcentratedCheck(*ARVUT);
     TKoondjLisaForm* w = KoondjLisaForm;
     if (!w) return;
     const TArvutused& r = *ARVUT;
@@ -353,8 +339,8 @@ void TMainKORVELseinForm::SetKoondjValues1() {
         showRow({w->SigmaCGroupBox2, w->KTingGroupBox7, w->SigmaAdmGroupBox2}, true);
         Korvel::SetLabelText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
         Korvel::SetLabelText(w->fdLabel5, Fmt("1,25 x f     = %.2f MPa", {1.25 * r.fd}));
-        Korvel::SetMarker(w->KTingLabel8, r.sigmac, r.fd);
-        Korvel::SetMarker(w->KTingLabel9, r.sigmac, 1.25 * r.fd);
+        Korvel::SetMarkerSign(w->KTingLabel8, cmp[0].Sign());
+        Korvel::SetMarkerSign(w->KTingLabel9, cmp[1].Sign());
     } else if (c == KoondjCase::Far) {
         Korvel::SetLabelText(
             w->althLabel,
@@ -363,19 +349,18 @@ void TMainKORVELseinForm::SetKoondjValues1() {
         showRow({w->SigmaCGroupBox2, w->KTingGroupBox7, w->SigmaAdmGroupBox2}, true);
         Korvel::SetLabelText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
         Korvel::SetLabelText(w->fdLabel5, Fmt("1,50 x f     = %.2f MPa", {1.5 * r.fd}));
-        Korvel::SetMarker(w->KTingLabel9, r.sigmac, 1.5 * r.fd);
+        Korvel::SetMarkerSign(w->KTingLabel9, cmp[0].Sign());
     }
 }
 
 void TMainKORVELseinForm::SetKoondjNurgaValues() {
     KoondjNaita2();
-    ARVUT->KoonjNurkArvutus();
+    const Korvel::Comparison c = Korvel::CornerCheck(*ARVUT)[0];
     const TArvutused& r = *ARVUT;
-    const double limit = 0.8 * r.ftu;
-    Korvel::SetLabelText(SigmaTmaxLabel2, Fmt("%.2f MPa", {r.sigmatmax}));
-    Korvel::SetLabelText(ftuLabel2, Fmt("%.2f MPa", {limit}));
-    Korvel::SetMarker(KTingLabel5, r.sigmatmax, limit);
-    if (r.sigmatmax <= limit) {
+    Korvel::SetLabelText(SigmaTmaxLabel2, Fmt("%.2f MPa", {c.value}));
+    Korvel::SetLabelText(ftuLabel2, Fmt("%.2f MPa", {c.limit}));
+    Korvel::SetMarkerSign(KTingLabel5, c.Sign());
+    if (c.Holds()) {
         NtLabel1->hide();
         tLabel1->hide();
     } else {

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "KORVELs.h"
+#include "KorvelsChecks.h"
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
 #include "TulemusedValik.h"
@@ -247,46 +248,43 @@ void TMainKORVELseinForm::CheckBox1Click() {
 }
 
 void TMainKORVELseinForm::RadioButton1Click() {
-    TArvutused& r = *ARVUT;
-    if (RadioButton1->isChecked()) r.Ad = (2 * r.t + r.bt) * r.t;
+    if (RadioButton1->isChecked()) RefreshDistributionArea();
     WithdrawFreeSpace(this);
     DocumentChanged();
 }
 
 void TMainKORVELseinForm::RadioButton2Click() {
-    TArvutused& r = *ARVUT;
-    if (RadioButton2->isChecked()) r.Ad = (r.t + r.bt) * r.t;
+    if (RadioButton2->isChecked()) RefreshDistributionArea();
     WithdrawFreeSpace(this);
     DocumentChanged();
 }
 
 void TMainKORVELseinForm::RadioButton3Click() {
-    RefreshSpacing();
+    if (RadioButton3->isChecked()) RefreshDistributionArea();
     WithdrawFreeSpace(this);
     DocumentChanged();
 }
 
 void TMainKORVELseinForm::SetToesValues() {
-    TArvutused& r = *ARVUT;
-    r.ToesArvutus();
+    const Korvel::Comparison c = Korvel::SupportCheck(*ARVUT)[0];
     ToesNaita1();
-    Korvel::SetLabelText(SigmaMaxLabel2, Fmt("%.2f MPa", {r.sigmamax}));
-    Korvel::SetLabelText(fdLabel3, Fmt("f    = %.2f MPa", {r.fd}));
-    Korvel::SetMarker(KTingLabel6, r.sigmamax, r.fd);
+    Korvel::SetLabelText(SigmaMaxLabel2, Fmt("%.2f MPa", {c.value}));
+    Korvel::SetLabelText(fdLabel3, Fmt("f    = %.2f MPa", {c.limit}));
+    Korvel::SetMarkerSign(KTingLabel6, c.Sign());
 }
 
 void TMainKORVELseinForm::SetToesEfektValues() {
     if (!CheckBox1->isChecked()) return;
-    TArvutused& r = *ARVUT;
-    r.ToesEfektArvutus();
+    const Korvel::Comparison c = Korvel::FreeSpaceCheck(*ARVUT)[0];
     ToesNaita2();
-    Korvel::SetLabelText(SigmaMaxLabel4, Fmt("%.2f MPa", {r.sigmamax}));
-    Korvel::SetLabelText(fdflocLabel1, Fmt("f    = f        = %.2f MPa", {r.floc}));
-    Korvel::SetMarker(KTingLabel7, r.sigmamax, r.floc);
+    Korvel::SetLabelText(SigmaMaxLabel4, Fmt("%.2f MPa", {c.value}));
+    Korvel::SetLabelText(fdflocLabel1, Fmt("f    = f        = %.2f MPa", {c.limit}));
+    Korvel::SetMarkerSign(KTingLabel7, c.Sign());
 }
 
 bool TMainKORVELseinForm::ToesKontroll() {
-    if (RadioButton3->isChecked() && WholeMm(ARVUT->st) > WholeMm(ARVUT->L)) {
+    const bool fits = Korvel::FitsWall("stEdit", *ARVUT);
+    if (RadioButton3->isChecked() && !fits) {
         Korvel::SetBackground(stEdit, Korvel::ReviewYellow);
         // Its change handler stores 0, refreshes c1 and Ad and withdraws the
         // free-space results.
@@ -324,15 +322,10 @@ void TMainKORVELseinForm::ToesPeida2() {
 }
 
 void TMainKORVELseinForm::RefreshSpacing() {
-    TArvutused& r = *ARVUT;
-    // The spread beside the beam: the wall thickness, at most half the spacing.
-    r.c1 = 2 * WholeMm(r.t) < WholeMm(r.st) ? r.t : r.st / 2;
-    if (RadioButton3->isChecked()) r.Ad = (2 * r.c1 + r.bt) * r.a1;
+    RefreshDistributionArea();
 }
 
 void TMainKORVELseinForm::RefreshDistributionArea() {
-    TArvutused& r = *ARVUT;
-    if (RadioButton1->isChecked()) r.Ad = (2 * r.t + r.bt) * r.t;
-    if (RadioButton2->isChecked()) r.Ad = (r.t + r.bt) * r.t;
-    RefreshSpacing();
+    const int position = RadioButton1->isChecked() ? 1 : (RadioButton3->isChecked() ? 3 : 2);
+    Korvel::SetDistributionArea(*ARVUT, position);
 }
