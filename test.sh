@@ -139,7 +139,7 @@ fuzz_build() {
 if check "fuzz targets build" fuzz_build; then
     tests "fuzzing the number parser for 20 s" --test-dir build/fuzz -R '^fuzz_parse$'
     tests "fuzzing the JPEG decoder for 20 s" --test-dir build/fuzz -R '^fuzz_jpeg$'
-    tests "fuzzing the calculation file reader for 20 s" --test-dir build/fuzz -R '^fuzz_file$'
+    tests "fuzzing the calculation file and table readers for 20 s" --test-dir build/fuzz -R '^fuzz_file$'
 fi
 
 echo

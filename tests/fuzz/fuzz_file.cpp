@@ -1,5 +1,7 @@
-// Calculation files: the reader never crashes on any bytes, and a file it
-// accepts is written back to bytes that read to the same calculation and record.
+// Calculation files and wall tables: the readers never crash on any bytes; a
+// file that is accepted is written back to bytes that read to the same
+// calculation and record, and every wall read from a table has finite values.
+#include "KorvelsCsv.h"
 #include "KorvelsFile.h"
 #include "KorvelsInputs.h"
 
@@ -10,6 +12,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    for (const Korvel::CsvWall& wall : Korvel::ReadCsv(bytes, ",").walls)
+        if (wall.error.isEmpty())
+            for (const auto& f : Korvel::InputFields())
+                if (!std::isfinite(wall.checked.record.*(f.field))) std::abort();
     const Korvel::CheckedCalculation first = Korvel::ReadCalculation(bytes, ",");
     if (!first.error.isEmpty()) return 0;
     for (const auto& f : Korvel::InputFields())
