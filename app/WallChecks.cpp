@@ -129,16 +129,16 @@ std::vector<CheckedWall> CheckWalls(const QStringList& paths, const QString& sep
             walls.push_back(c.error.isEmpty() ? Evaluated(path, c, separator)
                                               : Refused(path, "faili ei saa avada: " + c.error));
         } else if (suffix == QLatin1String("csv")) {
-            const CsvTable table = ReadCsvFile(path, sep);
-            if (!table.error.isEmpty()) {
-                walls.push_back(Refused(path, "faili ei saa avada: " + table.error));
-                continue;
-            }
-            walls.reserve(walls.size() + table.walls.size());
-            for (const CsvWall& row : table.walls) {
+            // Each row is checked as it is read: only its outcome is kept.
+            const std::size_t first = walls.size();
+            const QString error = ReadCsvFileRows(path, sep, [&](const CsvWall& row) {
                 const QString name = path + ": " + row.name;
                 walls.push_back(row.error.isEmpty() ? Evaluated(name, row.checked, separator)
                                                     : Refused(name, row.error));
+            });
+            if (!error.isEmpty()) {
+                walls.resize(first);
+                walls.push_back(Refused(path, "faili ei saa avada: " + error));
             }
         } else {
             walls.push_back(Refused(path, "tundmatu faili tüüp: kontrollitakse .korvel- ja "

@@ -228,15 +228,15 @@ bool ReadCheckBox(std::string_view text, bool& value) {
     return false;
 }
 
-CsvTable Refused(QString why) {
-    CsvTable t;
-    t.error = std::move(why);
-    return t;
+// Why the file is refused whole.
+QString Refused(const QString& why) {
+    return why;
 }
 
 } // namespace
 
-CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
+QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
+                    const std::function<void(CsvWall&)>& take) {
     if (bytes.size() > MaxCsvFileSize)
         return Refused("fail on suurem kui 64 MiB, nii palju seinu ei loeta");
     QByteArrayView text(bytes);
@@ -257,9 +257,7 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
 
     const Calculation start = Calculation::Start();
     const auto fields = InputFields();
-    CsvTable table;
-    // A wall is large: moving every one each time the list grows is slow.
-    table.walls.reserve(std::size_t(std::min<qsizetype>(text.count('\n') + 1, MaxCsvWalls)));
+    int walls = 0;
     std::vector<Cell> cells;
     std::string point;
     while (!records.AtEnd()) {
@@ -269,10 +267,11 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
             return Refused(QString("rea %1 jutumärkides lahter jääb faili lõpuni lõpetamata")
                                .arg(records.Number()));
         if (empty) continue;
-        if (table.walls.size() == std::size_t(MaxCsvWalls))
+        if (walls == MaxCsvWalls)
             return Refused(QString("failis on üle %1 seina, nii palju ei loeta").arg(MaxCsvWalls));
+        ++walls;
 
-        CsvWall& wall = table.walls.emplace_back();
+        CsvWall wall;
         wall.line = records.Number();
         const QString row = "rida " + QString::number(wall.line);
         wall.name = row;
@@ -342,27 +341,45 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
         }
         if (!problems.isEmpty()) {
             wall.error = row + ": " + problems.join("; ");
-            continue;
+        } else {
+            CheckedCalculation checked = CheckCalculation(c, decimalSeparator);
+            if (!checked.error.isEmpty())
+                wall.error = row + ": " + checked.error;
+            else
+                wall.checked = std::move(checked);
         }
-        CheckedCalculation checked = CheckCalculation(c, decimalSeparator);
-        if (!checked.error.isEmpty())
-            wall.error = row + ": " + checked.error;
-        else
-            wall.checked = std::move(checked);
+        take(wall);
     }
-    if (table.walls.empty())
+    if (walls == 0)
         return Refused("päiserea all ei ole ühtegi seina, failis pole midagi kontrollida");
+    return {};
+}
+
+CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
+    CsvTable table;
+    table.error = ReadCsvRows(bytes, decimalSeparator,
+                              [&](CsvWall& wall) { table.walls.push_back(std::move(wall)); });
+    if (!table.error.isEmpty()) table.walls.clear();
     return table;
 }
 
-CsvTable ReadCsvFile(const QString& path, std::string_view decimalSeparator) {
+QString ReadCsvFileRows(const QString& path, std::string_view decimalSeparator,
+                        const std::function<void(CsvWall&)>& take) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Refused("faili ei saa lugeda: seda ei ole või selle lugemiseks puudub õigus");
+        return "faili ei saa lugeda: seda ei ole või selle lugemiseks puudub õigus";
     // A file that is too big is not read whole.
     const QByteArray bytes = file.read(MaxCsvFileSize + 1);
-    if (file.error() != QFileDevice::NoError) return Refused("faili lugemine katkes");
-    return ReadCsv(bytes, decimalSeparator);
+    if (file.error() != QFileDevice::NoError) return "faili lugemine katkes";
+    return ReadCsvRows(bytes, decimalSeparator, take);
+}
+
+CsvTable ReadCsvFile(const QString& path, std::string_view decimalSeparator) {
+    CsvTable table;
+    table.error = ReadCsvFileRows(path, decimalSeparator,
+                                  [&](CsvWall& wall) { table.walls.push_back(std::move(wall)); });
+    if (!table.error.isEmpty()) table.walls.clear();
+    return table;
 }
 
 } // namespace Korvel

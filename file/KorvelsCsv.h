@@ -30,6 +30,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -54,6 +55,14 @@ struct CsvTable {
 
 // decimalSeparator: how range messages show numbers (as CheckCalculation takes it).
 CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator);
+
+// The same row by row, without keeping the walls: each goes to take as soon
+// as it is read and checked. Returns why the file is refused whole (empty when
+// it was read to the end); the walls taken before a refusal are not to be used.
+QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
+                    const std::function<void(CsvWall&)>& take);
+QString ReadCsvFileRows(const QString& path, std::string_view decimalSeparator,
+                        const std::function<void(CsvWall&)>& take);
 
 // Reads the file at path: its size is checked before it is read.
 CsvTable ReadCsvFile(const QString& path, std::string_view decimalSeparator);
