@@ -37,16 +37,10 @@ QString ShortName(CheckKind kind) {
 constexpr CheckKind Columns[] = {CheckKind::Vertical, CheckKind::Concentrated, CheckKind::Corner,
                                  CheckKind::Support, CheckKind::FreeSpace};
 
-QString OneLine(QString text) {
-    for (QChar& c : text)
-        if (c == '\n' || c == '\r') c = ' ';
-    return text;
-}
-
 CheckedWall Refused(const QString& name, const QString& why) {
     CheckedWall w;
     w.name = name;
-    w.error = OneLine(why);
+    w.error = LineBreaksAsBlanks(why);
     return w;
 }
 

@@ -84,6 +84,18 @@ double MedianMs(int runs, const std::function<void()>& work,
     return Median(times);
 }
 
+// The record's own operations of every check, on the beam position 2 area.
+void RunAllChecks(TArvutused& record) {
+    record.Ad = (record.t + record.bt) * record.t;
+    record.SisejArvutus();
+    record.KandevNRdmArvutus();
+    record.KandevNRd1Arvutus();
+    record.KandevNRd2Arvutus();
+    record.KoonjArvutus();
+    record.KoonjNurkArvutus();
+    record.ToesEfektArvutus();
+}
+
 void Row(const char* what, double value, const char* unit, double baseline, const char* target) {
     std::printf("| %-34s | %10.3f %-5s | %10.3f %-5s | %7.2f | %-12s |\n", what, value, unit,
                 baseline, unit, value / baseline, target);
@@ -174,14 +186,7 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < calcRuns; ++i) {
             record = fresh;
             record.tkj = 0.15;
-            record.Ad = (record.t + record.bt) * record.t;
-            record.SisejArvutus();
-            record.KandevNRdmArvutus();
-            record.KandevNRd1Arvutus();
-            record.KandevNRd2Arvutus();
-            record.KoonjArvutus();
-            record.KoonjNurkArvutus();
-            record.ToesEfektArvutus();
+            RunAllChecks(record);
             sink = sink + record.floc;
         }
     });
@@ -219,14 +224,7 @@ int main(int argc, char* argv[]) {
         for (const auto& wall : table.walls) {
             record = wall.checked.record;
             try {
-                record.Ad = (record.t + record.bt) * record.t;
-                record.SisejArvutus();
-                record.KandevNRdmArvutus();
-                record.KandevNRd1Arvutus();
-                record.KandevNRd2Arvutus();
-                record.KoonjArvutus();
-                record.KoonjNurkArvutus();
-                record.ToesEfektArvutus();
+                RunAllChecks(record);
             } catch (const EArvutusViga&) {
             }
             sink = sink + record.floc;

@@ -30,6 +30,10 @@ std::vector<Comparison> VerticalCheck(TArvutused& r) {
             {"N(sd2) <= N(Rd2)", "kN", r.Nsd2, r.NRd2 * 1000}};
 }
 
+std::vector<const char*> VerticalRewrittenFields() {
+    return {"rooEdit", "PvldEdit", "PydEdit", "qtdEdit"};
+}
+
 std::vector<Comparison> ConcentratedCheck(TArvutused& r) {
     r.KoonjArvutus();
     switch (CaseOf(r)) {

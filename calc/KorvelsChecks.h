@@ -33,7 +33,10 @@ KoondjCase CaseOf(const TArvutused& r);
 
 // Each runs the page's operations on r (throwing EArvutusViga where a value
 // is undefined) and returns the comparisons the page's markers show.
-std::vector<Comparison> VerticalCheck(TArvutused& r);     // N(sd) against N(Rd), 3 sections
+std::vector<Comparison> VerticalCheck(TArvutused& r); // N(sd) against N(Rd), 3 sections
+// The decimal fields the vertical page shows with two decimals before it
+// computes, so that the check uses the values as shown.
+std::vector<const char*> VerticalRewrittenFields();
 std::vector<Comparison> ConcentratedCheck(TArvutused& r); // stress under the force, by case
 std::vector<Comparison> CornerCheck(TArvutused& r);       // tensile stress in the corner
 std::vector<Comparison> SupportCheck(TArvutused& r);      // the general case

@@ -134,15 +134,6 @@ QString Shown(std::string_view utf8) {
     return out + (cut ? "…\"" : "\"");
 }
 
-// A control character would split the report line of the wall.
-bool HasControl(const QString& s) {
-    for (QChar c : s)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            return true;
-    return false;
-}
-
 enum class Kind { Block, Input, CheckBox1, CheckBox2, Position, Project, Name };
 struct Column {
     Kind kind;
@@ -355,12 +346,18 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
     return {};
 }
 
-CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
+namespace {
+// The walls that read hands over, kept; none when the file is refused.
+CsvTable Collect(const std::function<QString(const std::function<void(CsvWall&)>&)>& read) {
     CsvTable table;
-    table.error = ReadCsvRows(bytes, decimalSeparator,
-                              [&](CsvWall& wall) { table.walls.push_back(std::move(wall)); });
+    table.error = read([&](CsvWall& wall) { table.walls.push_back(std::move(wall)); });
     if (!table.error.isEmpty()) table.walls.clear();
     return table;
+}
+} // namespace
+
+CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
+    return Collect([&](const auto& take) { return ReadCsvRows(bytes, decimalSeparator, take); });
 }
 
 QString ReadCsvFileRows(const QString& path, std::string_view decimalSeparator,
@@ -375,11 +372,7 @@ QString ReadCsvFileRows(const QString& path, std::string_view decimalSeparator,
 }
 
 CsvTable ReadCsvFile(const QString& path, std::string_view decimalSeparator) {
-    CsvTable table;
-    table.error = ReadCsvFileRows(path, decimalSeparator,
-                                  [&](CsvWall& wall) { table.walls.push_back(std::move(wall)); });
-    if (!table.error.isEmpty()) table.walls.clear();
-    return table;
+    return Collect([&](const auto& take) { return ReadCsvFileRows(path, decimalSeparator, take); });
 }
 
 } // namespace Korvel

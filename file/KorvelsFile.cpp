@@ -24,6 +24,32 @@ const std::array<const char*, ProjectFieldCount> ProjectKeys{
     "PealkiriEdit", "ObnimEdit",   "PrnrEdit",  "TellijaEdit",
     "ProjektEdit",  "KuupaevEdit", "MarkusEdit"};
 
+namespace {
+bool IsControl(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+} // namespace
+
+bool HasControl(const QString& s) {
+    for (QChar c : s)
+        if (IsControl(c)) return true;
+    return false;
+}
+
+QString ControlsAsBlanks(QString s) {
+    for (QChar& c : s)
+        if (IsControl(c)) c = ' ';
+    return s;
+}
+
+QString LineBreaksAsBlanks(QString s) {
+    for (QChar& c : s)
+        if (c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = ' ';
+    return s;
+}
+
 QString ProgramVersion() {
     return QStringLiteral(KORVEL_VERSION);
 }
@@ -36,15 +62,6 @@ QString Quoted(const QString& s) {
     // The JSON form of a string, escapes included.
     const QByteArray a = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(a.mid(1, a.size() - 2));
-}
-
-// A control character would split the field's report line.
-bool HasControl(const QString& s) {
-    for (QChar c : s)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            return true;
-    return false;
 }
 
 // The shortest decimal text of a JSON number, without an exponent.

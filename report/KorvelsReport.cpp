@@ -43,11 +43,7 @@ TAruanne::TAruanne(TArvutused& r, const Calculation& shown, const QString& separ
 
 void TAruanne::Line(const QString& text) {
     // One line stays one line: a line break in a typed text would split it.
-    QString line = text;
-    for (QChar& c : line)
-        if (c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = ' ';
-    lines_ << line;
+    lines_ << LineBreaksAsBlanks(text);
 }
 
 QString TAruanne::Fmt(const QString& pattern, std::initializer_list<double> values) const {

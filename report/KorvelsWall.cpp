@@ -58,7 +58,7 @@ WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separa
     try {
         // The vertical page shows its decimal fields with two decimals before
         // it computes: the check and the report use the values as shown.
-        for (const char* field : {"rooEdit", "PvldEdit", "PydEdit", "qtdEdit"}) {
+        for (const char* field : VerticalRewrittenFields()) {
             const InputField& f = *FindInputField(field);
             const std::string text = FormatFixed(r.*(f.field), 2);
             double value = 0;

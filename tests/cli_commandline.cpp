@@ -75,17 +75,7 @@ protected:
     // "Kuva" with every box it offers ticked.
     QStringList WindowReport(const QString& path) {
         if (!W->OpenFile(path)) return {"(not opened)"};
-        Click(W->Button1);
-        Click(W->Button2);
-        Click(W->Button3);
-        QTimer::singleShot(0, [] {
-            auto* v = TulemusedValikForm;
-            for (QCheckBox* b : {v->AVKYSKCheckBox, v->KKJCheckBox, v->ToesCheckBox})
-                if (b->isEnabled()) b->setChecked(true);
-            v->KuvaButton->click();
-        });
-        W->KuvaTulemusedClick();
-        return W->ReportLines();
+        return CalculateAndReport();
     }
 };
 

@@ -87,21 +87,6 @@ protected:
     }
 
     // Every page calculated and the report composed with every box it offers.
-    QStringList Report() {
-        Click(W->Button1);
-        Click(W->Button2);
-        Click(W->Button3);
-        if (!W->KuvaTulemused->isEnabled()) return {"(no report)"};
-        QTimer::singleShot(0, [] {
-            auto* v = TulemusedValikForm;
-            for (QCheckBox* b : {v->AVKYSKCheckBox, v->KKJCheckBox, v->ToesCheckBox})
-                if (b->isEnabled()) b->setChecked(true);
-            v->KuvaButton->click();
-        });
-        W->KuvaTulemusedClick();
-        return W->ReportLines();
-    }
-
     QStringList FieldTexts() const {
         QStringList texts;
         for (const auto& f : Korvel::InputFields())
@@ -154,8 +139,8 @@ TEST_F(FilesTest, RandomCalculationsComeBackBitForBitWithTheSameReport) {
 
         // Calculated, the fields are as the pages leave them (rewritten,
         // reset where they did not fit); then saved, opened and calculated again.
-        Report();
-        const QStringList report = Report();
+        CalculateAndReport();
+        const QStringList report = CalculateAndReport();
         const TArvutused calculated = *W->ARVUT;
         const Calculation shownNow = W->CurrentCalculation();
         warnings.clear();
@@ -166,7 +151,7 @@ TEST_F(FilesTest, RandomCalculationsComeBackBitForBitWithTheSameReport) {
         ASSERT_TRUE(W->OpenFile(Path("b.korvel")));
         EXPECT_TRUE(SameInputs(*W->ARVUT, calculated));
         EXPECT_EQ(W->CurrentCalculation(), shownNow);
-        EXPECT_EQ(Report().join('\n').toStdString(), report.join('\n').toStdString());
+        EXPECT_EQ(CalculateAndReport().join('\n').toStdString(), report.join('\n').toStdString());
         warnings.clear();
     }
 }
@@ -186,7 +171,7 @@ TEST_F(FilesTest, WithoutTheWindowTheSameReportAndVerdictsAsTheWindow) {
         ASSERT_TRUE(Write(Path("w.korvel"), Korvel::WriteCalculation(c)));
         ASSERT_TRUE(W->OpenFile(Path("w.korvel")));
         warnings.clear();
-        const QStringList window = Report();
+        const QStringList window = CalculateAndReport();
         Korvel::WallResult wall = Korvel::EvaluateWall(
             Korvel::ReadCalculationFile(Path("w.korvel"), sep.toStdString()), sep);
         if (!warnings.texts.isEmpty()) {

@@ -38,16 +38,6 @@ QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// A project field is one line in the file; what would break it becomes a
-// blank, as the report shows it.
-QString OneLine(QString s) {
-    for (QChar& c : s)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = ' ';
-    return s;
-}
-
 QList<QLineEdit*> ProjectEdits() {
     if (!AndmedForm) return {};
     const TAndmedForm* d = AndmedForm;
@@ -91,7 +81,7 @@ Calculation TMainKORVELseinForm::CurrentCalculation() const {
     for (QString& text : c.inputs)
         text.replace(',', '.');
     for (QString& text : c.project)
-        text = OneLine(text);
+        text = Korvel::ControlsAsBlanks(text); // one line in the file, as in the report
     return c;
 }
 

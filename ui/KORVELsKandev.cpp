@@ -7,6 +7,7 @@
 #include "KORVELs.h"
 #include "KorvelsChecks.h"
 #include "KorvelsInput.h"
+#include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
 #include "TulemusedValik.h"
@@ -176,10 +177,11 @@ void TMainKORVELseinForm::SetKandevValues() {
         QString text;
     };
     std::vector<Rewrite> rewrites;
-    for (auto [edit, field] :
-         {std::pair{rooEdit, &TArvutused::roo}, std::pair{PvldEdit, &TArvutused::Pvld},
-          std::pair{PydEdit, &TArvutused::Pyd}, std::pair{qtdEdit, &TArvutused::qtd}})
-        rewrites.push_back({edit, field, Fmt("%.2f", {r.*field})});
+    for (const char* name : Korvel::VerticalRewrittenFields()) {
+        double TArvutused::*field = Korvel::FindInputField(name)->field;
+        rewrites.push_back(
+            {findChild<QLineEdit*>(QString::fromLatin1(name)), field, Fmt("%.2f", {r.*field})});
+    }
 
     // A rewrite is an input change with its own consequences: it happens
     // only once the check is known to succeed on the values as shown.

@@ -169,11 +169,7 @@ void TMainKORVELseinForm::PrintReport(QPrinter& printer) {
 
 void TMainKORVELseinForm::AppendLine(const QString& line) {
     // One line stays one line: a line break in a typed text would split it.
-    QString text = line;
-    for (QChar& c : text) {
-        if (c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = ' ';
-    }
+    const QString text = Korvel::LineBreaksAsBlanks(line);
     QTextCursor cursor(RichEdit->document());
     cursor.movePosition(QTextCursor::End);
     // The first line goes into the document's own (empty) first block.

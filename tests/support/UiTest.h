@@ -64,6 +64,9 @@ protected:
     // Enter in a control.
     void PressEnter(QWidget* widget);
     void Click(QWidget* button);
+    // The three "ARVUTA" pressed and the report composed with every box the
+    // selection offers, as its lines.
+    QStringList CalculateAndReport();
     // Shown within the main window, whichever page is current and whether or
     // not the window is on screen.
     bool Shown(const QWidget* widget) const;
