@@ -164,13 +164,6 @@ bool IsPdf(const QString& path) {
     return QFileInfo(path).suffix().compare("pdf", Qt::CaseInsensitive) == 0;
 }
 
-// " - OK!" and " - NB!" end the report's verdict lines.
-int ReportStatus(const QStringList& lines) {
-    for (const QString& line : lines)
-        if (line.endsWith(" - NB!")) return 1;
-    return 0;
-}
-
 } // namespace
 
 int RunCommandLine(int argc, char* argv[]) {
@@ -236,12 +229,15 @@ int ReportCommand(const QString& path, const QString& output) {
     if (!checked.error.isEmpty())
         return Fail(QString("Faili \"%1\" ei saa avada: %2.").arg(path, checked.error));
     WallResult wall = EvaluateWall(checked, separator);
-    if (!wall.error.isEmpty())
-        return Fail(QString("Faili \"%1\" aruannet ei saa koostada: %2").arg(path, wall.error));
     const QStringList lines = WallReport(wall, separator);
+    // The verdict comes from the checks themselves, never from the report's text.
+    const int status = ExitStatus({&wall});
+    for (const CheckOutcome& c : wall.checks)
+        if (c.state == CheckState::Undefined)
+            Fail(QString("Faili \"%1\" kontrolli \"%2\" ei saa arvutada, aruandes seda ei ole: %3")
+                     .arg(path, QString::fromUtf8(c.column).toLower(), c.reason));
 
-    if (output.isEmpty())
-        return WriteOut((lines.join('\n') + '\n').toUtf8()) ? ReportStatus(lines) : 2;
+    if (output.isEmpty()) return WriteOut((lines.join('\n') + '\n').toUtf8()) ? status : 2;
     if (IsPdf(output)) {
         // As the window prints: A4, its resolution, the report's font family.
         QPrinter printer(QPrinter::HighResolution);
@@ -254,13 +250,13 @@ int ReportCommand(const QString& path, const QString& output) {
         font.setPixelSize(15);
         if (const QString failure = PrintReportLines(printer, lines, font); !failure.isEmpty())
             return Fail(failure);
-        return ReportStatus(lines);
+        return status;
     }
     if (const QString failure = WriteAtomically(output, (lines.join('\n') + '\n').toUtf8());
         !failure.isEmpty())
         return Fail(QString("Faili \"%1\" ei saanud kirjutada: %2. Midagi ei kirjutatud.")
                         .arg(output, failure));
-    return ReportStatus(lines);
+    return status;
 }
 
 int CheckCommand(const QStringList& paths, bool json) {

@@ -3,7 +3,7 @@
 // person or as one JSON document for a script.
 #pragma once
 
-#include "KorvelsWall.h"
+#include "KorvelsTable.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,25 +12,18 @@
 
 namespace Korvel {
 
-struct CheckedWall {
-    QString name;  // the file as named, with the table row's name for a CSV file
-    QString error; // not empty: the wall could not be checked, and why
-    double slenderness = 0;
-    bool slendernessOk = false;
-    std::vector<CheckOutcome> checks;
-    bool Passes() const;
-};
-
-// Every wall of the files, in order: ".korvel" and ".csv" by suffix, in any
+// Every wall of the files, in order, named by the file (and the table row's
+// name for a CSV file): ".korvel" and ".csv" by suffix, in any
 // letter case; a file of any other kind, or refused whole, is one entry that
 // could not be checked. separator: the locale's, for the messages.
 std::vector<CheckedWall> CheckWalls(const QStringList& paths, const QString& separator);
 
-// 0 when every wall passes, 1 when any fails, 2 when any could not be checked.
+// ExitStatus over every wall.
 int CheckStatus(const std::vector<CheckedWall>& walls);
 
-// The table: a header line, one line per wall, the counts and the governing
-// wall last. Numbers with separator.
+// The table: a header line, one line per wall, a line for each check that
+// could not be computed, and last the counts and the governing wall. Numbers
+// with separator.
 QByteArray CheckTable(const std::vector<CheckedWall>& walls, const QString& separator);
 
 // The same as a JSON document, every comparison with its value and limit.

@@ -13,6 +13,38 @@ double Comparison::Utilisation() const {
     return limit > 0 ? value / limit : std::numeric_limits<double>::quiet_NaN();
 }
 
+int UtilisationPercent(double utilisation, bool holds) {
+    // Nine significant digits take off the last bit's noise before rounding
+    // up: 0.41 is 41 %, not 42 %.
+    const double percent = std::ceil(RoundSignificant(utilisation * 100, 9));
+    if (!holds && percent <= 100) return 101;
+    if (holds && percent > 100) return 100;
+    return static_cast<int>(percent);
+}
+
+int PageOfField(const char* field) {
+    static constexpr const char* vertical[] = {"PvldEdit", "evlEdit", "PydEdit", "eyEdit",
+                                               "qtdEdit"};
+    static constexpr const char* concentrated[] = {"PdEdit",  "tkjEdit", "bkjEdit", "altEdit",
+                                                   "qndEdit", "tnkEdit", "akaEdit"};
+    static constexpr const char* support[] = {"qdEdit", "a1Edit", "LtEdit", "btEdit",
+                                              "EtEdit", "ItEdit", "stEdit"};
+    for (const char* f : vertical)
+        if (std::strcmp(f, field) == 0) return static_cast<int>(Page::Vertical);
+    for (const char* f : concentrated)
+        if (std::strcmp(f, field) == 0) return static_cast<int>(Page::Concentrated);
+    for (const char* f : support)
+        if (std::strcmp(f, field) == 0) return static_cast<int>(Page::Support);
+    return -1;
+}
+
+bool IsLoadField(const char* field) {
+    for (const char* f :
+         {"PvldEdit", "evlEdit", "PydEdit", "eyEdit", "qtdEdit", "PdEdit", "qndEdit", "qdEdit"})
+        if (std::strcmp(f, field) == 0) return true;
+    return false;
+}
+
 KoondjCase CaseOf(const TArvutused& r) {
     const double ratio = 2 * r.alt / r.h;
     if (ratio == 0) return KoondjCase::End;

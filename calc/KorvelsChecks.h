@@ -20,11 +20,26 @@ struct Comparison {
     double limit;     // the resistance
     // -1 below, 0 at, 1 above the limit: the marker's "<", "=", ">".
     int Sign() const { return value < limit ? -1 : (value == limit ? 0 : 1); }
-    // Equality passes, as on the marker.
-    bool Holds() const { return value <= limit; }
+    // The verdict of the marker, the report, the table and the exit status:
+    // equality passes, and a section whose resistance is not positive carries
+    // nothing, so it fails whatever it is asked to carry.
+    bool Holds() const { return value <= limit && limit > 0; }
     // Effect over resistance; not defined (NaN) when the resistance is not positive.
     double Utilisation() const;
 };
+
+// A utilisation as a whole per cent, rounded up: a failing check never shows
+// 100 % or less and a passing one never more than 100 %. holds: the verdict.
+int UtilisationPercent(double utilisation, bool holds);
+
+// The three checks a wall can have, one a page.
+enum class Page { Vertical, Concentrated, Support };
+inline constexpr int PageCount = 3;
+// The page whose check takes the input field (by the edit's name), or -1 for
+// the wall's own inputs (h, L, roo) and unknown names.
+int PageOfField(const char* field);
+// A load, eccentricity or wind field: an empty spreadsheet cell of it means 0.
+bool IsLoadField(const char* field);
 
 // The load-position case of the concentrated load: the bearing area at the
 // wall end (2 alt / h = 0), far from it (>= 1) or in between.

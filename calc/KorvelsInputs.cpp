@@ -132,18 +132,17 @@ const TArvutused& WidestWall() {
 bool IsFileNumber(std::string_view text, bool decimal) {
     std::size_t i = 0;
     if (i < text.size() && text[i] == '-') ++i;
-    const auto digits = [&] {
-        const std::size_t from = i;
+    std::size_t digits = 0;
+    const auto skipDigits = [&] {
         while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            ++i;
-        return i > from;
+            ++i, ++digits;
     };
-    if (!digits()) return false;
+    skipDigits();
     if (decimal && i < text.size() && text[i] == '.') {
         ++i;
-        if (!digits()) return false;
+        skipDigits();
     }
-    return i == text.size();
+    return digits > 0 && i == text.size();
 }
 
 std::span<const Block> Catalogue() {

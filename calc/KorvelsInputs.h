@@ -43,7 +43,8 @@ bool InRange(const InputField& f, double value, const TArvutused& r);
 const TArvutused& WidestWall();
 
 // A field's text in a calculation file: an optional minus, digits and, in a
-// decimal field, a point with digits after it. Nothing else is a number there.
+// decimal field, a point with digits before or after it or both, as the
+// window's field accepts it ("45000.", ".5"). Nothing else is a number there.
 bool IsFileNumber(std::string_view text, bool decimal);
 
 struct Block {

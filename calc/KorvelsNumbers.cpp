@@ -128,6 +128,22 @@ bool ParseNumberText(std::string_view text, double& value) {
     return true;
 }
 
+bool HasThousandsGroup(std::string_view text, char other) {
+    const std::size_t at = text.find(other);
+    if (at == std::string_view::npos || text.size() - at - 1 != 3) return false;
+    std::size_t start = 0;
+    while (start < at && text[start] == '-')
+        ++start;
+    bool nonZero = false;
+    for (std::size_t i = start; i < at; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        nonZero = nonZero || text[i] != '0';
+    }
+    for (std::size_t i = at + 1; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return nonZero;
+}
+
 double RoundSignificant(double value, int digits) {
     if (!std::isfinite(value) || value == 0 || digits < 1) return value;
     char buf[64];

@@ -23,6 +23,13 @@ std::string FormatNumbers(std::string_view pattern, std::initializer_list<double
 // an optional exponent; the whole text must be consumed and the number finite.
 bool ParseNumberText(std::string_view text, double& value);
 
+// True when the separator other is followed by exactly three digits and
+// nothing more, after a whole part (minus signs aside) that is not 0: "45.000"
+// where the decimal separator is the comma may be forty-five thousand, and is
+// refused rather than read as 45, typed or read from a table alike. text
+// holds digits, separators and '-' only.
+bool HasThousandsGroup(std::string_view text, char other);
+
 // value rounded to the given number of significant decimal digits.
 double RoundSignificant(double value, int digits);
 

@@ -1,5 +1,6 @@
 #include "KorvelsFile.h"
 
+#include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
 
@@ -142,6 +143,20 @@ Calculation Calculation::Start() {
     return c;
 }
 
+bool Calculation::SameValues(const Calculation& other) const {
+    if (block != other.block || checkBox1 != other.checkBox1 || checkBox2 != other.checkBox2 ||
+        position != other.position || project != other.project || checks != other.checks)
+        return false;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (inputs[i] == other.inputs[i]) continue;
+        double a = 0, b = 0;
+        if (!ParseNumberText(inputs[i].toStdString(), a) ||
+            !ParseNumberText(other.inputs[i].toStdString(), b) || a != b)
+            return false;
+    }
+    return true;
+}
+
 QByteArray WriteCalculation(const Calculation& c) {
     QString out;
     out += "{\n";
@@ -209,6 +224,9 @@ CheckedCalculation ReadCalculation(const QByteArray& bytes, std::string_view dec
         return Refused(TypeError("program", "tekst"));
 
     Calculation c = Calculation::Start();
+    // A check applies when the file gives any of its inputs or turns on an
+    // option of its page: nothing is checked on values nobody gave.
+    c.checks = {false, false, false};
     if (top.contains("block")) {
         if (!top.value("block").isString()) return Refused(TypeError("block", "tekst"));
         c.block = top.value("block").toString();
@@ -221,6 +239,8 @@ CheckedCalculation ReadCalculation(const QByteArray& bytes, std::string_view dec
             const InputField* f = FindInputField(it.key().toStdString());
             if (!f) return Refused(QString("tundmatu kirje \"inputs.%1\"").arg(it.key()));
             const auto index = static_cast<std::size_t>(f - fields.data());
+            if (const int page = PageOfField(f->name); page >= 0)
+                c.checks[static_cast<std::size_t>(page)] = true;
             if (it.value().isString())
                 c.inputs[index] = it.value().toString();
             else if (it.value().isDouble())
@@ -241,6 +261,8 @@ CheckedCalculation ReadCalculation(const QByteArray& bytes, std::string_view dec
                 return Refused(TypeError(QString("options.") + key, "true või false"));
             (key[8] == '1' ? c.checkBox1 : c.checkBox2) = options.value(key).toBool();
         }
+        if (c.checkBox1) c.checks[static_cast<std::size_t>(Page::Support)] = true;
+        if (c.checkBox2) c.checks[static_cast<std::size_t>(Page::Concentrated)] = true;
         if (options.contains("position")) {
             const QJsonValue p = options.value("position");
             if (!p.isDouble()) return Refused(TypeError("options.position", "arv 1, 2 või 3"));

@@ -40,10 +40,16 @@ struct Calculation {
     bool checkBox2 = false;
     int position = 2; // RadioButton1..3
     std::array<QString, ProjectFieldCount> project;
+    // The wall's checks that apply, one a page (Page): only those are
+    // checked, reported and counted; the others' inputs are not used.
+    std::array<bool, 3> checks{true, true, true};
 
     // The start values: what the window shows at start, project data empty.
     static Calculation Start();
     bool operator==(const Calculation&) const = default;
+    // The same calculation: numeric texts compared by their values ("1" and
+    // "1.00" are one value), everything else as it stands.
+    bool SameValues(const Calculation& other) const;
 };
 
 // A calculation checked whole, or why it was refused.

@@ -117,7 +117,7 @@ void TAruanne::AndmeteSisestus2() {
     TArvutused& r = r_;
     r.labdaHArvutus();
     // An over-slender wall gets no capacity verdict at all.
-    if (CompareSlenderness(r.lambdah) >= 0) return;
+    if (CompareSlenderness(r.lambdah) > 0) return;
 
     Line(B16 + "AVADETA VERTIKAALKOORMUSEGA ÜHEKIHILISE SEINA KANDEVÕIME");
     Line("");

@@ -22,7 +22,7 @@ public:
     // Each appends its lines; the sections run the operations they report
     // and throw EArvutusViga as the record does.
     void AndmeteSisestus1(bool anySection); // header; "ARVUTUSED" when a section follows
-    void AndmeteSisestus2();                // vertical capacity (nothing at slenderness >= 27)
+    void AndmeteSisestus2();                // vertical capacity (nothing above a slenderness of 27)
     void AndmeteSisestus3();                // concentrated load, with the corner when it is on
     void Koondjtulemused();                 // ordinary case
     void Koondjtulemused1();                // bearing area at the wall end

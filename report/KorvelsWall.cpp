@@ -15,18 +15,121 @@ std::size_t IndexOf(const char* field) {
     return static_cast<std::size_t>(FindInputField(field) - InputFields().data());
 }
 
+void SetComputed(CheckOutcome& c, std::vector<Comparison> comparisons) {
+    c.comparisons = std::move(comparisons);
+    c.state = CheckState::Passed;
+    for (const Comparison& m : c.comparisons)
+        if (!m.Holds()) c.state = CheckState::Failed;
+}
+
+void SetUndefined(CheckOutcome& c, const QString& reason) {
+    c.state = CheckState::Undefined;
+    c.reason = reason;
+    c.comparisons.clear();
+}
+
+// What the window's fit test marks yellow, as one message naming each field.
+QString Misfits(const std::vector<const char*>& fields, const TArvutused& r,
+                const Calculation& given, const std::string& separator) {
+    QStringList misfits;
+    for (const char* field : fields) {
+        if (FitsWall(field, r)) continue;
+        const InputField& f = *FindInputField(field);
+        misfits << QString("kirje \"inputs.%1\" väärtus \"%2\" ei sobi selle seinaga: %3")
+                       .arg(field, given.inputs[IndexOf(field)],
+                            QString::fromStdString(RangeMessage(f, r, separator)));
+    }
+    return misfits.join("; ");
+}
+
+// The vertical page: its decimal fields rewritten with two decimals, but only
+// once the check is known to succeed on them, as the window does.
+void Vertical(WallResult& w, const std::string& sep) {
+    CheckOutcome& c = w.checks[static_cast<std::size_t>(CheckKind::Vertical)];
+    TArvutused trial = w.record;
+    std::vector<std::pair<const char*, double>> rewrites;
+    for (const char* field : VerticalRewrittenFields()) {
+        double TArvutused::*value = FindInputField(field)->field;
+        double shown = 0;
+        ParseNumberText(FormatFixed(trial.*value, 2), shown);
+        trial.*value = shown;
+        rewrites.emplace_back(field, shown);
+    }
+    try {
+        SetComputed(c, VerticalCheck(trial));
+    } catch (const EArvutusViga& e) {
+        SetUndefined(c, QString::fromUtf8(e.what()));
+        return;
+    }
+    w.record = trial;
+    for (const auto& [field, value] : rewrites)
+        w.shown.inputs[IndexOf(field)] = QString::fromStdString(FormatFixed(value, 2, sep));
+}
+
+// The concentrated-load page: the force, and the corner with it when it is on.
+void Concentrated(WallResult& w, const Calculation& given, const std::string& sep) {
+    CheckOutcome& force = w.checks[static_cast<std::size_t>(CheckKind::Concentrated)];
+    CheckOutcome& corner = w.checks[static_cast<std::size_t>(CheckKind::Corner)];
+    const bool withCorner = given.checkBox2;
+    const QString misfit = Misfits(ConcentratedFitFields(withCorner), w.record, given, sep);
+    try {
+        if (!misfit.isEmpty()) {
+            SetUndefined(force, misfit);
+            if (withCorner) SetUndefined(corner, misfit);
+            return;
+        }
+        std::vector<Comparison> forceComparisons = ConcentratedCheck(w.record);
+        // The page shows nothing of a press whose corner cannot be computed.
+        if (withCorner) SetComputed(corner, CornerCheck(w.record));
+        SetComputed(force, std::move(forceComparisons));
+    } catch (const EArvutusViga& e) {
+        SetUndefined(force, QString::fromUtf8(e.what()));
+        if (withCorner) SetUndefined(corner, QString::fromUtf8(e.what()));
+    }
+}
+
+// The support node page: the general case, and the free space when it is on.
+void Support(WallResult& w, const Calculation& given, const std::string& sep) {
+    CheckOutcome& general = w.checks[static_cast<std::size_t>(CheckKind::Support)];
+    CheckOutcome& free = w.checks[static_cast<std::size_t>(CheckKind::FreeSpace)];
+    try {
+        SetComputed(general, SupportCheck(w.record));
+    } catch (const EArvutusViga& e) {
+        SetUndefined(general, QString::fromUtf8(e.what()));
+        if (given.checkBox1) SetUndefined(free, QString::fromUtf8(e.what()));
+        return;
+    }
+    if (!given.checkBox1) return;
+    SetDistributionArea(w.record, given.position);
+    const QString misfit = Misfits(FreeSpaceFitFields(true, given.position), w.record, given, sep);
+    if (!misfit.isEmpty()) {
+        SetUndefined(free, misfit);
+        return;
+    }
+    try {
+        SetComputed(free, FreeSpaceCheck(w.record));
+    } catch (const EArvutusViga& e) {
+        SetUndefined(free, QString::fromUtf8(e.what()));
+    }
+}
+
 } // namespace
 
-bool CheckOutcome::Passes() const {
-    if (!computed) return false;
-    for (const Comparison& c : comparisons)
-        if (!c.Holds() || !(c.limit > 0)) return false;
-    return true;
+std::array<CheckOutcome, CheckKindCount> NoChecks() {
+    const auto none = [](CheckKind kind, const char* key, const char* title, const char* column) {
+        CheckOutcome c{kind, key, title, column, CheckState::NotApplying, {}, {}};
+        return c;
+    };
+    return {none(CheckKind::Vertical, "vertical", "Kandevõime", "Kandevõime"),
+            none(CheckKind::Concentrated, "concentrated", "Koondatud jõud", "Koondjõud"),
+            none(CheckKind::Corner, "corner", "Nurk", "Nurk"),
+            none(CheckKind::Support, "support", "Toesõlm", "Tala tugi"),
+            none(CheckKind::FreeSpace, "freeSpace", "Vaba ruum", "Vaba ruum")};
 }
 
 double CheckOutcome::Utilisation() const {
     double worst = std::numeric_limits<double>::quiet_NaN();
-    if (!computed || comparisons.empty()) return worst;
+    if (!Computed() || comparisons.empty()) return worst;
     worst = 0;
     for (const Comparison& c : comparisons) {
         const double u = c.Utilisation();
@@ -36,11 +139,28 @@ double CheckOutcome::Utilisation() const {
     return worst;
 }
 
-bool WallResult::Passes() const {
-    if (!error.isEmpty() || !slendernessOk) return false;
+bool WallOutcome::Incomplete() const {
+    if (!error.isEmpty()) return true;
     for (const CheckOutcome& c : checks)
-        if (!c.Passes()) return false;
-    return true;
+        if (c.state == CheckState::Undefined) return true;
+    return false;
+}
+
+WallVerdict WallOutcome::Verdict() const {
+    if (!error.isEmpty()) return WallVerdict::Unchecked;
+    if (!slendernessOk) return WallVerdict::Failed;
+    for (const CheckOutcome& c : checks)
+        if (c.state == CheckState::Failed) return WallVerdict::Failed;
+    return Incomplete() ? WallVerdict::Unchecked : WallVerdict::Passed;
+}
+
+int ExitStatus(const std::vector<const WallOutcome*>& walls) {
+    int status = 0;
+    for (const WallOutcome* w : walls) {
+        if (w->Incomplete()) return 2;
+        if (w->Verdict() == WallVerdict::Failed) status = 1;
+    }
+    return status;
 }
 
 WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separator) {
@@ -49,80 +169,37 @@ WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separa
         w.error = checked.error;
         return w;
     }
-    w.shown = checked.calculation;
+    const Calculation& given = checked.calculation;
+    w.shown = given;
     for (QString& text : w.shown.inputs)
         text.replace('.', separator);
     w.record = checked.record;
-    TArvutused& r = w.record;
     const std::string sep = separator.toStdString();
-    try {
-        // The vertical page shows its decimal fields with two decimals before
-        // it computes: the check and the report use the values as shown.
-        for (const char* field : VerticalRewrittenFields()) {
-            const InputField& f = *FindInputField(field);
-            const std::string text = FormatFixed(r.*(f.field), 2);
-            double value = 0;
-            ParseNumberText(text, value);
-            r.*(f.field) = value;
-            w.shown.inputs[IndexOf(field)] = QString::fromStdString(FormatFixed(value, 2, sep));
-        }
-        CheckOutcome vertical{CheckKind::Vertical, "vertical", "Kandevõime", true, {}};
-        vertical.comparisons = VerticalCheck(r);
-        r.labdaHArvutus();
-        w.slenderness = r.lambdah;
-        w.slendernessOk = CompareSlenderness(r.lambdah) <= 0;
-        // Over the limit the page shows no capacity at all.
-        vertical.computed = w.slendernessOk;
-        if (!vertical.computed) vertical.comparisons.clear();
+    const auto applies = [&](Page p) { return given.checks[static_cast<std::size_t>(p)]; };
 
-        // The fit tests of the two other pages: what the window marks yellow.
-        QStringList misfits;
-        std::vector<const char*> tested = ConcentratedFitFields(w.shown.checkBox2);
-        for (const char* field : FreeSpaceFitFields(w.shown.checkBox1, w.shown.position))
-            tested.push_back(field);
-        for (const char* field : tested) {
-            if (FitsWall(field, r)) continue;
-            const InputField& f = *FindInputField(field);
-            misfits << QString("kirje \"inputs.%1\" väärtus \"%2\" ei sobi selle seinaga: %3")
-                           .arg(field, checked.calculation.inputs[IndexOf(field)],
-                                QString::fromStdString(RangeMessage(f, r, sep)));
-        }
-        if (!misfits.isEmpty()) {
-            w.error = misfits.join("; ");
-            return w;
-        }
-
-        w.checks.push_back(vertical);
-        CheckOutcome concentrated{
-            CheckKind::Concentrated, "concentrated", "Koondatud jõud", true, {}};
-        concentrated.comparisons = ConcentratedCheck(r);
-        w.checks.push_back(concentrated);
-        if (w.shown.checkBox2) {
-            CheckOutcome corner{CheckKind::Corner, "corner", "Nurk", true, {}};
-            corner.comparisons = CornerCheck(r);
-            w.checks.push_back(corner);
-        }
-        CheckOutcome support{CheckKind::Support, "support", "Toesõlm", true, {}};
-        support.comparisons = SupportCheck(r);
-        w.checks.push_back(support);
-        if (w.shown.checkBox1) {
-            SetDistributionArea(r, w.shown.position);
-            CheckOutcome freeSpace{CheckKind::FreeSpace, "freeSpace", "Vaba ruum", true, {}};
-            freeSpace.comparisons = FreeSpaceCheck(r);
-            w.checks.push_back(freeSpace);
-        }
-    } catch (const EArvutusViga& e) {
-        w.error = QString::fromUtf8(e.what());
-        w.checks.clear();
+    if (applies(Page::Vertical)) Vertical(w, sep);
+    // The slenderness is the wall's own: always computed and judged.
+    w.record.labdaHArvutus();
+    w.slenderness = w.record.lambdah;
+    w.slendernessOk = CompareSlenderness(w.record.lambdah) <= 0;
+    CheckOutcome& vertical = w.checks[static_cast<std::size_t>(CheckKind::Vertical)];
+    if (vertical.Computed() && !w.slendernessOk) {
+        vertical.state = CheckState::Hidden;
+        vertical.comparisons.clear();
     }
+    if (applies(Page::Concentrated)) Concentrated(w, given, sep);
+    if (applies(Page::Support)) Support(w, given, sep);
     return w;
 }
 
 QStringList WallReport(WallResult& w, const QString& separator) {
     if (!w.error.isEmpty()) return {};
-    w.record.labdaHArvutus();
-    const bool vertical = CompareSlenderness(w.record.lambdah) < 0;
-    return ComposeReport(w.record, w.shown, separator, vertical, true, true);
+    const bool vertical = w.Check(CheckKind::Vertical).Computed();
+    const bool concentrated = w.Check(CheckKind::Concentrated).Computed();
+    const CheckOutcome& free = w.Check(CheckKind::FreeSpace);
+    const bool support =
+        w.Check(CheckKind::Support).Computed() && (!free.Applies() || free.Computed());
+    return ComposeReport(w.record, w.shown, separator, vertical, concentrated, support);
 }
 
 } // namespace Korvel

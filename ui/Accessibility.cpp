@@ -60,7 +60,8 @@ public:
         const QLabel* l = label();
         switch (t) {
         case QAccessible::Name:
-            if (l->property(Marker).toBool()) return VerdictOf(l->text());
+            if (l->property(Marker).toBool())
+                return VerdictOf(l->text(), BackgroundOf(l) != MarkerRed);
             if (const QLabel* symbol = LabelIn(l, QuantityOf))
                 return Phrase(symbol) + " " + Phrase(l);
             if (!l->accessibleName().isEmpty()) return l->accessibleName();
@@ -127,10 +128,12 @@ void MarkAsMarker(QLabel* marker) {
     marker->setProperty(Marker, true);
 }
 
-QString VerdictOf(const QString& sign) {
-    if (sign == "<") return QStringLiteral("väiksem, tingimus on täidetud");
-    if (sign == "=") return QStringLiteral("võrdne, tingimus on täidetud");
-    if (sign == ">") return QStringLiteral("suurem, tingimus ei ole täidetud");
+QString VerdictOf(const QString& sign, bool holds) {
+    const QString verdict = holds ? QStringLiteral(", tingimus on täidetud")
+                                  : QStringLiteral(", tingimus ei ole täidetud");
+    if (sign == "<") return QStringLiteral("väiksem") + verdict;
+    if (sign == "=") return QStringLiteral("võrdne") + verdict;
+    if (sign == ">") return QStringLiteral("suurem") + verdict;
     return {};
 }
 

@@ -30,11 +30,13 @@ void JoinSubscript(QLabel* main, QLabel* sub, const QString& prefix);
 // not read on its own.
 void JoinQuantity(QLabel* value, QLabel* symbol);
 
-// A comparison marker: read as its verdict, which follows the shown sign.
+// A comparison marker: read as its relation and its verdict, which follows
+// the marker's colour (a red "<" is a resistance that is not positive).
 void MarkAsMarker(QLabel* marker);
 
-// The verdict words of a marker sign ("<", "=", ">"); empty for anything else.
-QString VerdictOf(const QString& sign);
+// The words of a marker sign ("<", "=", ">") and its verdict; empty for
+// anything else.
+QString VerdictOf(const QString& sign, bool holds);
 
 // The drawing is named by its figure captions.
 void NameDrawing(QWidget* drawing, const QList<QLabel*>& captions);

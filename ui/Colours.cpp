@@ -1,5 +1,7 @@
 #include "Colours.h"
 
+#include "KorvelsChecks.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -88,8 +90,9 @@ void SetMarkerSign(QLabel* marker, int comparison) {
     }
 }
 
-void SetMarker(QLabel* marker, double acting, double limit) {
-    SetMarkerSign(marker, acting < limit ? -1 : (acting == limit ? 0 : 1));
+void SetMarker(QLabel* marker, const Comparison& c) {
+    SetMarkerSign(marker, c.Sign());
+    if (!c.Holds()) SetBackground(marker, MarkerRed);
 }
 
 } // namespace Korvel

@@ -27,9 +27,13 @@ void SetBackground(QWidget* widget, const QColor& colour);
 void ResetBackground(QWidget* widget);
 QColor BackgroundOf(const QWidget* widget);
 
-// "<" or "=" on green when acting <= limit, ">" on red otherwise.
-void SetMarker(QLabel* marker, double acting, double limit);
-// The same from a comparison result (-1, 0, 1 for below, equal, above).
+struct Comparison;
+
+// The relation of the effect to its limit ("<", "=", ">"), on green when the
+// check holds and on red when it does not: a resistance that is not positive
+// fails, and its marker is red whatever the relation.
+void SetMarker(QLabel* marker, const Comparison& c);
+// From a comparison result (-1, 0, 1 for below, equal, above): equality passes.
 void SetMarkerSign(QLabel* marker, int comparison);
 
 } // namespace Korvel

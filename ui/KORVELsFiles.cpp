@@ -127,7 +127,8 @@ void TMainKORVELseinForm::ApplyCalculation(const Calculation& c, const TArvutuse
 
 void TMainKORVELseinForm::DocumentChanged() {
     if (applying_) return;
-    const bool modified = CurrentCalculation() != savedCalculation_;
+    // A text rewritten to the same value ("1" to "1.00") is no change.
+    const bool modified = !CurrentCalculation().SameValues(savedCalculation_);
     if (modified != isWindowModified()) UpdateTitle(modified);
 }
 

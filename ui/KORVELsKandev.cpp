@@ -163,7 +163,7 @@ void TMainKORVELseinForm::Button1Click() {
     }
     KuvaTulemused->setEnabled(true);
     HideResultsTab();
-    if (Korvel::CompareSlenderness(ARVUT->lambdah) < 0 && TulemusedValikForm)
+    if (Korvel::CompareSlenderness(ARVUT->lambdah) <= 0 && TulemusedValikForm)
         TulemusedValikForm->AVKYSKCheckBox->setEnabled(true);
 }
 
@@ -217,9 +217,9 @@ void TMainKORVELseinForm::SetKandevValues() {
     Korvel::SetLabelText(NRd1Label1, Fmt("N         = %.2f kN", {r.NRd1 * 1000}));
     Korvel::SetLabelText(NRd2Label1, Fmt("N         = %.2f kN", {r.NRd2 * 1000}));
 
-    Korvel::SetMarkerSign(KTingLabel1, c[0].Sign());
-    Korvel::SetMarkerSign(KTingLabel2, c[1].Sign());
-    Korvel::SetMarkerSign(KTingLabel3, c[2].Sign());
+    Korvel::SetMarker(KTingLabel1, c[0]);
+    Korvel::SetMarker(KTingLabel2, c[1]);
+    Korvel::SetMarker(KTingLabel3, c[2]);
 }
 
 void TMainKORVELseinForm::SetlabdaHValues() {

@@ -316,7 +316,7 @@ void TMainKORVELseinForm::SetKoondjValues() {
     const std::vector<Korvel::Comparison> c = Korvel::ConcentratedCheck(*ARVUT);
     Korvel::SetLabelText(SigmaCLabel2, Fmt("%.2f MPa", {c[0].value}));
     Korvel::SetLabelText(SigmaAdmLabel2, Fmt("%.2f MPa", {c[0].limit}));
-    Korvel::SetMarkerSign(KTingLabel4, c[0].Sign());
+    Korvel::SetMarker(KTingLabel4, c[0]);
 }
 
 void TMainKORVELseinForm::SetKoondjValues1() {
@@ -339,8 +339,8 @@ void TMainKORVELseinForm::SetKoondjValues1() {
         showRow({w->SigmaCGroupBox2, w->KTingGroupBox7, w->SigmaAdmGroupBox2}, true);
         Korvel::SetLabelText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
         Korvel::SetLabelText(w->fdLabel5, Fmt("1,25 x f     = %.2f MPa", {1.25 * r.fd}));
-        Korvel::SetMarkerSign(w->KTingLabel8, cmp[0].Sign());
-        Korvel::SetMarkerSign(w->KTingLabel9, cmp[1].Sign());
+        Korvel::SetMarker(w->KTingLabel8, cmp[0]);
+        Korvel::SetMarker(w->KTingLabel9, cmp[1]);
     } else if (c == KoondjCase::Far) {
         Korvel::SetLabelText(
             w->althLabel,
@@ -349,7 +349,7 @@ void TMainKORVELseinForm::SetKoondjValues1() {
         showRow({w->SigmaCGroupBox2, w->KTingGroupBox7, w->SigmaAdmGroupBox2}, true);
         Korvel::SetLabelText(w->SigmaCLabel6, Fmt("%.2f MPa", {r.sigmac}));
         Korvel::SetLabelText(w->fdLabel5, Fmt("1,50 x f     = %.2f MPa", {1.5 * r.fd}));
-        Korvel::SetMarkerSign(w->KTingLabel9, cmp[0].Sign());
+        Korvel::SetMarker(w->KTingLabel9, cmp[0]);
     }
 }
 
@@ -359,7 +359,7 @@ void TMainKORVELseinForm::SetKoondjNurgaValues() {
     const TArvutused& r = *ARVUT;
     Korvel::SetLabelText(SigmaTmaxLabel2, Fmt("%.2f MPa", {c.value}));
     Korvel::SetLabelText(ftuLabel2, Fmt("%.2f MPa", {c.limit}));
-    Korvel::SetMarkerSign(KTingLabel5, c.Sign());
+    Korvel::SetMarker(KTingLabel5, c);
     if (c.Holds()) {
         NtLabel1->hide();
         tLabel1->hide();

@@ -270,7 +270,7 @@ void TMainKORVELseinForm::SetToesValues() {
     ToesNaita1();
     Korvel::SetLabelText(SigmaMaxLabel2, Fmt("%.2f MPa", {c.value}));
     Korvel::SetLabelText(fdLabel3, Fmt("f    = %.2f MPa", {c.limit}));
-    Korvel::SetMarkerSign(KTingLabel6, c.Sign());
+    Korvel::SetMarker(KTingLabel6, c);
 }
 
 void TMainKORVELseinForm::SetToesEfektValues() {
@@ -279,7 +279,7 @@ void TMainKORVELseinForm::SetToesEfektValues() {
     ToesNaita2();
     Korvel::SetLabelText(SigmaMaxLabel4, Fmt("%.2f MPa", {c.value}));
     Korvel::SetLabelText(fdflocLabel1, Fmt("f    = f        = %.2f MPa", {c.limit}));
-    Korvel::SetMarkerSign(KTingLabel7, c.Sign());
+    Korvel::SetMarker(KTingLabel7, c);
 }
 
 bool TMainKORVELseinForm::ToesKontroll() {

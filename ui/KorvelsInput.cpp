@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <bitset>
+#include <string>
 
 namespace {
 std::bitset<256> integerSet;
@@ -103,24 +104,16 @@ bool HasFractionDigits(const QString& text) {
 }
 
 bool HasThousandsGroup(const QString& text) {
-    const QChar other = decimalSeparator == "," ? QChar('.') : QChar(',');
+    const char other = decimalSeparator == "," ? '.' : ',';
     // What the filter keeps decides, as in HasFractionDigits.
-    QString kept;
-    for (QChar c : text)
-        if ((c >= '0' && c <= '9') || c == '.' || c == ',' || IsMinus(c)) kept += c;
-    const qsizetype at = kept.indexOf(other);
-    if (at < 0 || kept.size() - at - 1 != 3) return false;
-    qsizetype start = 0;
-    while (start < at && IsMinus(kept[start]))
-        ++start;
-    bool nonZero = false;
-    for (qsizetype i = start; i < at; ++i) {
-        if (kept[i] < '0' || kept[i] > '9') return false;
-        nonZero = nonZero || kept[i] != '0';
+    std::string kept;
+    for (QChar c : text) {
+        if (IsMinus(c))
+            kept += '-';
+        else if ((c >= '0' && c <= '9') || c == '.' || c == ',')
+            kept += static_cast<char>(c.unicode());
     }
-    for (qsizetype i = at + 1; i < kept.size(); ++i)
-        if (kept[i] < '0' || kept[i] > '9') return false;
-    return nonZero;
+    return Korvel::HasThousandsGroup(kept, other);
 }
 
 bool ParseNumber(const QString& text, double& value) {
