@@ -1,11 +1,13 @@
 #include "KorvelsCsv.h"
 
+#include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
 
 #include <QByteArrayView>
 #include <QFile>
 #include <QStringList>
+#include <array>
 #include <string>
 
 namespace Korvel {
@@ -25,11 +27,14 @@ public:
     bool AtEnd() const { return pos_ >= s_.size(); }
     int Number() const { return number_; }
 
-    // False when a quoted cell runs to the end of the text.
-    bool Next(std::vector<Cell>& cells, std::size_t maxCells, std::size_t& count, bool& empty) {
+    // False when a quoted cell runs to the end of the text. extraFilled:
+    // a cell past maxCells holds text.
+    bool Next(std::vector<Cell>& cells, std::size_t maxCells, std::size_t& count, bool& empty,
+              bool& extraFilled) {
         ++number_;
         count = 0;
         empty = true;
+        extraFilled = false;
         Cell scratch;
         for (;;) {
             Cell& c = count < maxCells
@@ -64,7 +69,10 @@ public:
                 c.text.assign(s_.substr(pos_, last - pos_));
                 pos_ = end;
             }
-            if (!c.text.empty() || c.junk) empty = false;
+            if (!c.text.empty() || c.junk) {
+                empty = false;
+                if (count >= maxCells) extraFilled = true;
+            }
             ++count;
             if (pos_ >= s_.size()) return true;
             const char ch = s_[pos_++];
@@ -165,16 +173,21 @@ bool FindColumn(std::string_view name, Column& column) {
 
 constexpr int KnownColumns = 1 + InputCount + 3 + ProjectFieldCount + 1;
 
-// The header's columns, or why the file is refused.
+// The header's columns, or why the file is refused. Empty names at the end
+// (a header ending in a separator) are no columns.
 QString ReadHeader(Records& records, std::vector<Column>& columns) {
     std::vector<Cell> cells;
     std::size_t count = 0;
-    bool empty = false;
-    if (!records.Next(cells, KnownColumns + 1, count, empty))
+    bool empty = false, extraFilled = false;
+    if (!records.Next(cells, KnownColumns + 1, count, empty, extraFilled))
         return "päiserea jutumärkides nimi jääb faili lõpuni lõpetamata";
     if (empty) return "esimene rida peab olema päiserida veergude nimedega, see on tühi";
+    std::size_t named = std::min(count, cells.size());
+    if (!extraFilled)
+        while (named > 0 && cells[named - 1].text.empty() && !cells[named - 1].junk)
+            --named;
     // More names than columns exist: one of those kept is repeated or unknown.
-    for (std::size_t i = 0; i < std::min(count, cells.size()); ++i) {
+    for (std::size_t i = 0; i < named; ++i) {
         const Cell& cell = cells[i];
         if (cell.junk)
             return QString("päiserea veerus %1 on pärast lõpetavat jutumärki muud teksti")
@@ -194,12 +207,14 @@ QString ReadHeader(Records& records, std::vector<Column>& columns) {
     return {};
 }
 
-// Checks a number cell by its field's own definition. point gets the
+// Checks a number cell by its field's own definition, with the window's
+// typing rule: the other separator is a decimal one too, unless it stands
+// before exactly three digits as a possible thousands group. point gets the
 // calculation file's form of it.
 bool ReadNumber(const InputField& f, std::string_view text, char decimalMark, std::string& point) {
     point.assign(text);
-    if (decimalMark == ',') {
-        if (point.find('.') != std::string::npos) return false;
+    if (f.decimal) {
+        if (HasThousandsGroup(point, decimalMark == ',' ? '.' : ',')) return false;
         for (char& c : point)
             if (c == ',') c = '.';
     }
@@ -210,13 +225,52 @@ bool ReadNumber(const InputField& f, std::string_view text, char decimalMark, st
            InRange(f, value, WidestWall());
 }
 
+// true/false, 1/0, and what an Estonian spreadsheet writes: TÕENE/VÄÄR.
 bool ReadCheckBox(std::string_view text, bool& value) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    if (lower == "true" || lower == "1") return value = true, true;
-    if (lower == "false" || lower == "0") return value = false, true;
+    const QString lower = QString::fromUtf8(text.data(), qsizetype(text.size())).toLower();
+    if (lower == "true" || lower == "1" || lower == QString::fromUtf8("tõene"))
+        return value = true, true;
+    if (lower == "false" || lower == "0" || lower == QString::fromUtf8("väär"))
+        return value = false, true;
     return false;
+}
+
+// The corner's inputs are used only with the corner on.
+bool IsCornerField(std::string_view name) {
+    return name == "qndEdit" || name == "tnkEdit" || name == "akaEdit";
+}
+
+// The checks a row applies: those with a cell given or their page's option
+// on. In an applying check an empty load is 0; any other empty cell that the
+// check uses, and an empty cell of the wall itself, is a problem.
+void SetChecks(Calculation& c, const std::array<bool, InputCount>& given, bool blockGiven,
+               bool positionGiven, QStringList& problems) {
+    const auto fields = InputFields();
+    c.checks = {false, false, false};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (const int page = PageOfField(fields[i].name); given[i] && page >= 0)
+            c.checks[std::size_t(page)] = true;
+    if (c.checkBox2) c.checks[std::size_t(Page::Concentrated)] = true;
+    if (c.checkBox1) c.checks[std::size_t(Page::Support)] = true;
+
+    const auto empty = [&](const char* column) {
+        problems << QString("veerg \"%1\": tühi lahter").arg(QLatin1String(column));
+    };
+    if (!blockGiven) empty("block");
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const InputField& f = fields[i];
+        if (given[i]) continue;
+        const int page = PageOfField(f.name);
+        bool used = page < 0 || c.checks[std::size_t(page)];
+        if (IsCornerField(f.name)) used = used && c.checkBox2;
+        if (std::string_view(f.name) == "stEdit") used = used && c.checkBox1 && c.position == 3;
+        if (!used) continue;
+        if (IsLoadField(f.name))
+            c.inputs[i] = "0";
+        else
+            empty(f.name);
+    }
+    if (c.checks[std::size_t(Page::Support)] && c.checkBox1 && !positionGiven) empty("position");
 }
 
 // Why the file is refused whole.
@@ -239,9 +293,9 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
     const std::string_view s(text.data(), std::size_t(text.size()));
     const char sep = Separator(s);
     const char decimalMark = sep == ';' ? ',' : '.';
-    const QString otherForm = sep == ';'
-                                  ? " (semikooloniga eraldatud failis on arvud kümnendkomaga)"
-                                  : " (komaga eraldatud failis on arvud kümnendpunktiga)";
+    const char other = sep == ';' ? '.' : ',';
+    const QString groupForm = sep == ';' ? " (punkt kolme numbri ees võib olla tuhandete eraldaja)"
+                                         : " (koma kolme numbri ees võib olla tuhandete eraldaja)";
     Records records(s, sep);
     std::vector<Column> columns;
     if (QString why = ReadHeader(records, columns); !why.isEmpty()) return Refused(why);
@@ -253,8 +307,8 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
     std::string point;
     while (!records.AtEnd()) {
         std::size_t count = 0;
-        bool empty = false;
-        if (!records.Next(cells, columns.size() + 1, count, empty))
+        bool empty = false, extraFilled = false;
+        if (!records.Next(cells, columns.size(), count, empty, extraFilled))
             return Refused(QString("rea %1 jutumärkides lahter jääb faili lõpuni lõpetamata")
                                .arg(records.Number()));
         if (empty) continue;
@@ -267,10 +321,16 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
         const QString row = "rida " + QString::number(wall.line);
         wall.name = row;
         QStringList problems;
-        if (count > columns.size())
-            problems << QString("real on %1 lahtrit, päisereal %2").arg(count).arg(columns.size());
+        // A spreadsheet writes every cell of a row, an empty one as empty:
+        // a shorter row has lost or merged cells.
+        if (count < columns.size() || extraFilled)
+            problems << QString("real on %1 lahtrit, päisereal %2 veergu")
+                            .arg(count)
+                            .arg(columns.size());
 
         Calculation c = start;
+        std::array<bool, InputCount> given{};
+        bool blockGiven = false, positionGiven = false;
         for (std::size_t i = 0; i < std::min(count, columns.size()); ++i) {
             const Column& column = columns[i];
             const std::string_view cell = cells[i].text;
@@ -285,12 +345,13 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
             switch (column.kind) {
             case Kind::Input: {
                 const InputField& f = fields[std::size_t(column.index)];
+                given[std::size_t(column.index)] = true;
                 if (!ReadNumber(f, cell, decimalMark, point)) {
-                    const bool other = cell.find(sep == ';' ? '.' : ',') != std::string::npos;
+                    const bool group = f.decimal && HasThousandsGroup(cell, other);
                     problems << bad() +
                                     QString::fromStdString(
                                         RangeMessage(f, WidestWall(), decimalSeparator)) +
-                                    (other ? otherForm : QString());
+                                    (group ? groupForm : QString());
                 } else {
                     c.inputs[std::size_t(column.index)] =
                         QString::fromLatin1(point.data(), qsizetype(point.size()));
@@ -298,15 +359,17 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
                 break;
             }
             case Kind::Block:
+                blockGiven = true;
                 c.block = QString::fromUtf8(cell.data(), qsizetype(cell.size()));
                 if (FindBlock(cell) < 0) problems << bad() + "sellist KORVEL plokki ei ole";
                 break;
             case Kind::CheckBox1:
             case Kind::CheckBox2:
                 if (!ReadCheckBox(cell, column.kind == Kind::CheckBox1 ? c.checkBox1 : c.checkBox2))
-                    problems << bad() + "märkeruut on true, false, 1 või 0";
+                    problems << bad() + "märkeruut on true, false, 1, 0, TÕENE või VÄÄR";
                 break;
             case Kind::Position:
+                positionGiven = true;
                 if (cell.size() == 1 && cell[0] >= '1' && cell[0] <= '3')
                     c.position = cell[0] - '0';
                 else
@@ -330,6 +393,7 @@ QString ReadCsvRows(const QByteArray& bytes, std::string_view decimalSeparator,
             }
             }
         }
+        SetChecks(c, given, blockGiven, positionGiven, problems);
         if (!problems.isEmpty()) {
             wall.error = row + ": " + problems.join("; ");
         } else {

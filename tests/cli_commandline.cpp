@@ -150,13 +150,15 @@ TEST_F(CommandLineTest, OutputFilesAreWrittenWholeOrNotAtAll) {
 TEST_F(CommandLineTest, CheckGoesOnPastWhatItCannotCheck) {
     // As an Estonian spreadsheet saves it: a BOM, CRLF, a quoted name with
     // the separator, and a row with a bad value among good ones.
-    const QString semicolon = Write("maja.csv", "\xEF\xBB\xBFname;block;hEdit;PvldEdit\r\n"
-                                                "\"S-1; tänav\";Norvik 300;2800;62,50\r\n"
-                                                "S-2;Norvik 300;abc;55,00\r\n"
-                                                "S-3;Norvik 300;9000;55,00\r\n");
-    const QString comma = Write("AED.CSV", "block,PvldEdit,PdEdit\n"
-                                           "Norvik 300,40.5,30\n"
-                                           "Norvik 300,40.5,900\n");
+    const QString semicolon =
+        Write("maja.csv", "\xEF\xBB\xBFname;block;hEdit;LEdit;rooEdit;PvldEdit\r\n"
+                          "\"S-1; tänav\";Norvik 300;2800;6000;0,75;62,50\r\n"
+                          "S-2;Norvik 300;abc;6000;0,75;55,00\r\n"
+                          "S-3;Norvik 300;9000;6000;1;55,00\r\n");
+    const QString comma = Write("AED.CSV", "block,hEdit,LEdit,rooEdit,PvldEdit,PdEdit,tkjEdit,"
+                                           "bkjEdit,altEdit\n"
+                                           "Norvik 300,2800,6000,1,40.5,30,200,150,350\n"
+                                           "Norvik 300,2800,6000,1,40.5,900,200,150,350\n");
     const QString file = Write("wall.korvel", Passing());
     const QString other = Write("notes.txt", "S-9");
     const QStringList all{semicolon, comma, file, other};

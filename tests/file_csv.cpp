@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QString>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace Korvel;
@@ -71,10 +72,10 @@ TEST(CsvFile, BothDialectsGiveTheRecordOfTheSameValuesInACalculationFile) {
 
 TEST(CsvFile, ByteOrderMarkCrLfAndQuotedCellsAsASpreadsheetWritesThem) {
     const CsvTable t = Read("\xEF\xBB\xBF"
-                            "name ; hEdit;MarkusEdit\r\n"
-                            "\"S-1; \"\"vana\"\"\";2800;üks\r\n"
-                            "\"S-2\";2700;\"kaks\r\nrida\"\r\n"
-                            "S-3;\"2600\";kolm\r\n");
+                            "name ; block;LEdit;rooEdit;hEdit;MarkusEdit\r\n"
+                            "\"S-1; \"\"vana\"\"\";Ilvo 150;3000;1;2800;üks\r\n"
+                            "\"S-2\";Ilvo 150;3000;1;2700;\"kaks\r\nrida\"\r\n"
+                            "S-3;Ilvo 150;3000;1;\"2600\";kolm\r\n");
     ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
     ASSERT_EQ(t.walls.size(), 3u);
     EXPECT_EQ(t.walls[0].name, "S-1; \"vana\"");
@@ -89,13 +90,13 @@ TEST(CsvFile, ByteOrderMarkCrLfAndQuotedCellsAsASpreadsheetWritesThem) {
 }
 
 TEST(CsvFile, ABadRowIsRefusedAloneNamingRowColumnValueAndRange) {
-    const CsvTable t = Read("name;hEdit;CheckBox1\n"
-                            "A;2800;0\n"
+    const CsvTable t = Read("name;block;LEdit;rooEdit;hEdit;CheckBox1\n"
+                            "A;Ilvo 150;3000;1;2800;0\n"
                             "\n"
-                            "B;10201;yes\n"
-                            "C;2800;1;extra\n"
+                            "B;Ilvo 150;3000;1;10201;yes\n"
+                            "C;Ilvo 150;3000;1;2800;0;extra\n"
                             ";;\n"
-                            "D;2900;False\n");
+                            "D;Ilvo 150;3000;1;2900;False\n");
     ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
     ASSERT_EQ(t.walls.size(), 4u);
     EXPECT_TRUE(t.walls[0].error.isEmpty());
@@ -111,51 +112,101 @@ TEST(CsvFile, ABadRowIsRefusedAloneNamingRowColumnValueAndRange) {
     EXPECT_EQ(t.walls[3].checked.record.h, 2.9);
 }
 
-TEST(CsvFile, AMissingColumnOrAnEmptyCellTakesTheStartValue) {
-    const CsvTable t = Read("LEdit,hEdit,block,CheckBox2\n"
-                            "4200,,,\n"
-                            "4300\n");
+// Nothing is checked on a value nobody gave: a check applies when a cell of
+// it is given (or its option is on); in it an empty load is 0 and any other
+// empty cell, like an empty cell of the wall itself, refuses the row.
+TEST(CsvFile, OnlyTheChecksARowGivesApplyAndTheirEmptyCellsAreNoStartValues) {
+    const CsvTable t = Read("name;block;hEdit;LEdit;rooEdit;PvldEdit;PdEdit;tkjEdit;qdEdit\n"
+                            "S-9;Norvik 300;;;;;;;\n"
+                            "S-10;Norvik 300;2800;4000;1;;12;;\n"
+                            "S-11;Norvik 300;2800;4000;1;50;;;\n"
+                            "S-12;Norvik 300;2800;4000;1;;;;\n"
+                            "S-13;Norvik 300;2800;4000;1;;;;8\n");
     ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
-    ASSERT_EQ(t.walls.size(), 2u);
-    for (const CsvWall& w : t.walls) {
-        ASSERT_TRUE(w.error.isEmpty()) << w.error.toStdString();
-        Calculation expected = Calculation::Start();
-        expected.inputs[1] = w.line == 2 ? "4200" : "4300";
-        EXPECT_EQ(w.checked.calculation, expected);
-        EXPECT_EQ(w.name, QString("rida %1").arg(w.line));
-    }
+    ASSERT_EQ(t.walls.size(), 5u);
+    const auto expectRefused = [&](std::size_t i, std::initializer_list<const char*> columns) {
+        for (const char* column : columns)
+            EXPECT_NE(t.walls[i].error.indexOf(QString("\"%1\": tühi lahter").arg(column)), -1)
+                << column << " | " << t.walls[i].error.toStdString();
+    };
+    expectRefused(0, {"hEdit", "LEdit", "rooEdit"});
+    expectRefused(1, {"tkjEdit", "bkjEdit", "altEdit"});
+    EXPECT_EQ(t.walls[1].error.indexOf("PvldEdit"), -1) << t.walls[1].error.toStdString();
+    expectRefused(4, {"a1Edit", "LtEdit", "btEdit", "EtEdit", "ItEdit"});
+    EXPECT_EQ(t.walls[4].error.indexOf("stEdit"), -1) << t.walls[4].error.toStdString();
+
+    const Calculation& vertical = t.walls[2].checked.calculation;
+    ASSERT_TRUE(t.walls[2].error.isEmpty()) << t.walls[2].error.toStdString();
+    EXPECT_EQ(vertical.checks, (std::array<bool, 3>{true, false, false}));
+    EXPECT_EQ(t.walls[2].checked.record.Pvld, 50);
+    EXPECT_EQ(t.walls[2].checked.record.Pyd, 0); // no column: no load, not 10 kN/m
+    EXPECT_EQ(t.walls[2].checked.record.qtd, 0);
+    ASSERT_TRUE(t.walls[3].error.isEmpty()) << t.walls[3].error.toStdString();
+    EXPECT_EQ(t.walls[3].checked.calculation.checks, (std::array<bool, 3>{false, false, false}));
+}
+
+// Spreadsheets write every cell of a row: a shorter row has lost cells (an
+// unquoted "1,5" split in two), while empty cells after a separator at the
+// end of the header are no columns.
+TEST(CsvFile, AShortRowIsRefusedAndATrailingSeparatorIsNoColumn) {
+    const CsvTable t = Read("name,block,LEdit,hEdit,rooEdit,PvldEdit,PydEdit\n"
+                            "C,Ilvo 150,3000,3000,1,5\n");
+    ASSERT_EQ(t.walls.size(), 1u);
+    EXPECT_NE(t.walls[0].error.indexOf("rida 2"), -1) << t.walls[0].error.toStdString();
+    EXPECT_NE(t.walls[0].error.indexOf("6 lahtrit"), -1) << t.walls[0].error.toStdString();
+
+    const CsvTable trailing = Read("name;block;LEdit;hEdit;rooEdit;\n"
+                                   "A;Ilvo 150;3000;2800;1;\n"
+                                   "B;Ilvo 150;3000;2800;1;x\n");
+    ASSERT_TRUE(trailing.error.isEmpty()) << trailing.error.toStdString();
+    ASSERT_EQ(trailing.walls.size(), 2u);
+    EXPECT_TRUE(trailing.walls[0].error.isEmpty()) << trailing.walls[0].error.toStdString();
+    EXPECT_FALSE(trailing.walls[1].error.isEmpty());
 }
 
 TEST(CsvFile, CheckBoxesAsSpreadsheetsWriteThemAndNothingElse) {
-    for (const char* yes : {"true", "TRUE", "True", "1"}) {
-        const CsvTable t = Read(QByteArray("CheckBox1;CheckBox2\n") + yes + ";0\n");
+    const QByteArray header = "block;hEdit;LEdit;rooEdit;qdEdit;a1Edit;LtEdit;btEdit;EtEdit;ItEdit;"
+                              "position;CheckBox1;CheckBox2\n";
+    const QByteArray wall = "Ilvo 150;2800;3000;1;5;100;3000;100;11;8000;2;";
+    for (const char* yes : {"true", "TRUE", "True", "1", "TÕENE", "tõene", "Tõene"}) {
+        const CsvTable t = Read(header + wall + yes + ";0\n");
         ASSERT_EQ(t.walls.size(), 1u);
+        EXPECT_TRUE(t.walls[0].error.isEmpty()) << yes << t.walls[0].error.toStdString();
         EXPECT_TRUE(t.walls[0].checked.calculation.checkBox1) << yes;
         EXPECT_FALSE(t.walls[0].checked.calculation.checkBox2) << yes;
     }
-    for (const char* bad : {"yes", "2", "t", "01", "true1"}) {
-        const CsvTable t = Read(QByteArray("CheckBox1;CheckBox2\n") + bad + ";FALSE\n");
+    EXPECT_TRUE(Read(header + wall + "0;väär\n").walls[0].error.isEmpty());
+    for (const char* bad : {"yes", "2", "t", "01", "true1", "TÕE"}) {
+        const CsvTable t = Read(header + wall + bad + ";FALSE\n");
         ASSERT_EQ(t.walls.size(), 1u);
         EXPECT_NE(t.walls[0].error.indexOf("CheckBox1"), -1) << bad;
     }
 }
 
-TEST(CsvFile, ANumberInTheOtherDialectsFormIsRefusedNeverReadAsAnother) {
-    const CsvTable t = Read("PvldEdit;hEdit\n"
-                            "1,500;2800\n"
-                            "1.500;2800\n"
-                            "1;1.500\n");
+// One rule for a typed and a table's number: either separator is a decimal
+// one, but the other one before exactly three digits may be a thousands group.
+TEST(CsvFile, TheOtherSeparatorIsDecimalUnlessItMayGroupThousands) {
+    const CsvTable t = Read("block;LEdit;rooEdit;PvldEdit;hEdit\n"
+                            "Ilvo 150;3000;0.75;1,500;2800\n"
+                            "Ilvo 150;3000;1;1.500;2800\n"
+                            "Ilvo 150;3000;1;62.5;1.500\n");
     ASSERT_EQ(t.walls.size(), 3u);
+    ASSERT_TRUE(t.walls[0].error.isEmpty()) << t.walls[0].error.toStdString();
     EXPECT_EQ(t.walls[0].checked.record.Pvld, 1.5);
+    EXPECT_EQ(t.walls[0].checked.record.roo, 0.75);
     EXPECT_EQ(t.walls[0].checked.calculation.inputs[3], "1.500");
     EXPECT_NE(
         t.walls[1].error.indexOf("Koormus vahelaelt või laelt peaks olema arv: 0,00...700,00"), -1)
         << t.walls[1].error.toStdString();
     EXPECT_NE(t.walls[2].error.indexOf("\"hEdit\", väärtus \"1.500\""), -1)
         << t.walls[2].error.toStdString();
-    const CsvTable point = Read("PvldEdit,hEdit\n\"1,5\",2800\n");
-    ASSERT_EQ(point.walls.size(), 1u);
-    EXPECT_NE(point.walls[0].error.indexOf("PvldEdit"), -1);
+    EXPECT_EQ(t.walls[2].error.indexOf("PvldEdit"), -1) << t.walls[2].error.toStdString();
+    const CsvTable point = Read("block,LEdit,hEdit,rooEdit,PvldEdit\n"
+                                "Ilvo 150,3000,2800,1,\"1,5\"\n"
+                                "Ilvo 150,3000,2800,1,\"1,500\"\n");
+    ASSERT_EQ(point.walls.size(), 2u);
+    EXPECT_EQ(point.walls[0].checked.record.Pvld, 1.5) << point.walls[0].error.toStdString();
+    EXPECT_NE(point.walls[1].error.indexOf("PvldEdit"), -1);
 }
 
 TEST(CsvFile, AnUnknownRepeatedOrMisspelledColumnRefusesTheFile) {
