@@ -1,5 +1,6 @@
 // Number text: formatting as shown, parsing as typed, and the roundings that
 // comparisons of shown values rely on.
+#include "KorvelsChecks.h"
 #include "KorvelsNumbers.h"
 
 #include <cmath>
@@ -99,4 +100,15 @@ TEST(WholeMm, TypedMillimetresComeBackWhole) {
     EXPECT_EQ(Korvel::WholeMm(1001 / 1000.0), 1001.0);
     EXPECT_EQ(Korvel::WholeMm(0.15), 150.0);
     EXPECT_EQ(Korvel::WholeMm(5.0 / 2 - 0.1), 2400.0);
+}
+
+// A failing check never shows 100 % or less, a passing one never more, and
+// the last bit's noise does not push 41 % to 42 %.
+TEST(Utilisation, RoundedUpToAWholePerCentOnTheSideOfItsVerdict) {
+    EXPECT_EQ(Korvel::UtilisationPercent(1.004, false), 101);
+    EXPECT_EQ(Korvel::UtilisationPercent(1.0000000001, false), 101);
+    EXPECT_EQ(Korvel::UtilisationPercent(1.0, true), 100);
+    EXPECT_EQ(Korvel::UtilisationPercent(0.41, true), 41);
+    EXPECT_EQ(Korvel::UtilisationPercent(0.4101, true), 42);
+    EXPECT_EQ(Korvel::UtilisationPercent(1.12, false), 112);
 }

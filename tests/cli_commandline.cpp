@@ -89,6 +89,15 @@ TEST_F(CommandLineTest, ReportIsTheWindowsLineForLineWithItsExitStatus) {
         {"passing.korvel", Passing(), 0},
         {"example.korvel", Example(), 1},
         {"slender.korvel", ExampleWith({{"hEdit", "\"9000\","}}), 1},
+        // At the limit the page shows its results: they are reported and judged.
+        {"at27.korvel",
+         ExampleWith({{"CheckBox2", "false,"}, {"hEdit", "\"5400\","}, {"rooEdit", "\"1\","}}), 1},
+        // A verdict never comes from the report's text.
+        {"said.korvel",
+         ExampleWith({{"CheckBox2", "false,"},
+                      {"qdEdit", "\"8.00\","},
+                      {"MarkusEdit", "\"vana arvutus oli - NB!\""}}),
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,7 +106,23 @@ TEST_F(CommandLineTest, ReportIsTheWindowsLineForLineWithItsExitStatus) {
         EXPECT_EQ(run.status, c.status) << run.err.toStdString();
         EXPECT_EQ(run.out.toStdString(), (WindowReport(path).join('\n') + '\n').toStdString());
         EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_EQ(Korvelsein({"--check", path}).status, c.status);
     }
+    EXPECT_NE(Korvelsein({"--report", dir.filePath("at27.korvel")}).out.indexOf("AVADETA"), -1);
+
+    // Both vertical loads 0: that check cannot be computed, the others are,
+    // as in the window.
+    const QString zero =
+        Write("zero.korvel", ExampleWith({{"PvldEdit", "\"0.00\","}, {"PydEdit", "\"0.00\","}}));
+    const Outcome report = Korvelsein({"--report", zero});
+    EXPECT_EQ(report.status, 2);
+    EXPECT_EQ(report.out.toStdString(), (WindowReport(zero).join('\n') + '\n').toStdString());
+    EXPECT_NE(report.err.indexOf("kandevõime"), -1) << report.err.toStdString();
+    const QStringList table = Korvelsein({"--check", zero}).out.split('\n');
+    ASSERT_GE(table.size(), 2);
+    const qsizetype vertical = table[0].indexOf("Kandevõime");
+    EXPECT_EQ(table[1].mid(vertical, 2).toStdString(), "– ");
+    EXPECT_EQ(table[1].mid(table[0].indexOf("Koondjõud"), 2), "OK");
 
     // A bearing area wider than the wall: the window resets it, warns and
     // computes the other pages; so does the report, naming the entry.
