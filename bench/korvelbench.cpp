@@ -196,9 +196,12 @@ int main(int argc, char* argv[]) {
     const int wallCount = 10000;
     const QString csvPath = dir.filePath("walls.csv");
     {
-        QByteArray csv = "name,block,hEdit,LEdit,PvldEdit,PdEdit,tkjEdit,qdEdit,CheckBox1\n";
+        // Every wall with all three checks: nothing is refused or left out.
+        QByteArray csv = "name,block,hEdit,LEdit,PvldEdit,PdEdit,tkjEdit,qdEdit,CheckBox1,"
+                         "rooEdit,bkjEdit,altEdit,a1Edit,LtEdit,btEdit,EtEdit,ItEdit,position\n";
         for (int i = 0; i < wallCount; ++i)
-            csv += QString("S-%1,Norvik 300,%2,%3,%4.%5,%6,%7,%8.25,%9\n")
+            csv += QString("S-%1,Norvik 300,%2,%3,%4.%5,%6,%7,%8.25,%9,"
+                           "1,150,300,180,3600,160,11,21333,2\n")
                        .arg(i)
                        .arg(2400 + i % 7 * 100)
                        .arg(3000 + i % 13 * 300)

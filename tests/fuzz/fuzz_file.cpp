@@ -22,7 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!std::isfinite(first.record.*(f.field))) std::abort();
     const Korvel::CheckedCalculation again =
         Korvel::ReadCalculation(Korvel::WriteCalculation(first.calculation), ",");
-    if (!again.error.isEmpty() || !(again.calculation == first.calculation)) std::abort();
+    // Written, every key stands in the file: every check applies.
+    Korvel::Calculation expected = first.calculation;
+    expected.checks = {true, true, true};
+    if (!again.error.isEmpty() || !(again.calculation == expected)) std::abort();
     for (const auto& f : Korvel::InputFields())
         if (std::memcmp(&(again.record.*(f.field)), &(first.record.*(f.field)), 8) != 0)
             std::abort();
