@@ -71,32 +71,53 @@ const char* VerdictName(WallVerdict v) {
 
 } // namespace
 
-std::vector<CheckedWall> CheckWalls(const QStringList& paths, const QString& separator) {
+void ForEachWall(const QStringList& paths, const QString& separator,
+                 const std::function<void(const QString& name, const CheckedCalculation&)>& take,
+                 const std::function<void(std::size_t count)>& withdraw) {
     const std::string sep = separator.toStdString();
-    std::vector<CheckedWall> walls;
+    const auto refused = [&](const QString& name, const QString& why) {
+        CheckedCalculation c;
+        c.error = why;
+        take(name, c);
+    };
     for (const QString& path : paths) {
         const QString suffix = QFileInfo(path).suffix().toLower();
         if (suffix == QLatin1String(CalculationSuffix)) {
             const CheckedCalculation c = ReadCalculationFile(path, sep);
-            walls.push_back(c.error.isEmpty() ? Evaluated(path, c, separator)
-                                              : Refused(path, "faili ei saa avada: " + c.error));
+            if (c.error.isEmpty())
+                take(path, c);
+            else
+                refused(path, "faili ei saa avada: " + c.error);
         } else if (suffix == QLatin1String("csv")) {
-            // Each row is checked as it is read: only its outcome is kept.
-            const std::size_t first = walls.size();
+            // Each row is handed over as it is read: only its outcome is kept.
+            std::size_t handed = 0;
             const QString error = ReadCsvFileRows(path, sep, [&](const CsvWall& row) {
                 const QString name = path + ": " + row.name;
-                walls.push_back(row.error.isEmpty() ? Evaluated(name, row.checked, separator)
-                                                    : Refused(name, row.error));
+                if (row.error.isEmpty())
+                    take(name, row.checked);
+                else
+                    refused(name, row.error);
+                ++handed;
             });
             if (!error.isEmpty()) {
-                walls.resize(first);
-                walls.push_back(Refused(path, "faili ei saa avada: " + error));
+                if (handed > 0) withdraw(handed);
+                refused(path, "faili ei saa avada: " + error);
             }
         } else {
-            walls.push_back(Refused(path, "tundmatu faili tüüp: kontrollitakse .korvel- ja "
-                                          ".csv-faile"));
+            refused(path, "tundmatu faili tüüp: kontrollitakse .korvel- ja .csv-faile");
         }
     }
+}
+
+std::vector<CheckedWall> CheckWalls(const QStringList& paths, const QString& separator) {
+    std::vector<CheckedWall> walls;
+    ForEachWall(
+        paths, separator,
+        [&](const QString& name, const CheckedCalculation& c) {
+            walls.push_back(c.error.isEmpty() ? Evaluated(name, c, separator)
+                                              : Refused(name, c.error));
+        },
+        [&](std::size_t count) { walls.resize(walls.size() - count); });
     return walls;
 }
 

@@ -8,9 +8,21 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace Korvel {
+
+// Each wall of the files in order, handed over as soon as it is read and
+// checked: its name (the file, and the table row's name for a CSV file) and
+// its checked calculation, whose error says why a wall, or a whole file, was
+// refused. ".korvel" and ".csv" by suffix, in any letter case. A table is
+// read row by row: when it is refused whole after some rows, withdraw says
+// how many of the walls last handed over are not to be used, and the file
+// itself follows as one refused wall.
+void ForEachWall(const QStringList& paths, const QString& separator,
+                 const std::function<void(const QString& name, const CheckedCalculation&)>& take,
+                 const std::function<void(std::size_t count)>& withdraw);
 
 // Every wall of the files, in order, named by the file (and the table row's
 // name for a CSV file): ".korvel" and ".csv" by suffix, in any
