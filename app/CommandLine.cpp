@@ -5,6 +5,7 @@
 #include "KorvelsFile.h"
 #include "KorvelsInput.h"
 #include "KorvelsWall.h"
+#include "ProgramVersion.h"
 #include "ReportPrint.h"
 #include "WallChecks.h"
 

@@ -3,6 +3,7 @@
 #include "KorvelsCsv.h"
 #include "KorvelsFile.h"
 #include "KorvelsNumbers.h"
+#include "SingleLine.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

@@ -2,6 +2,7 @@
 
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
+#include "SingleLine.h"
 
 #include <QByteArrayView>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The command line end to end: the built program run as a user runs it, with
 // no display at all, against what the window shows for the same file.
-#include "KorvelsFile.h"
+#include "ProgramVersion.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
 

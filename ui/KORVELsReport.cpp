@@ -8,6 +8,7 @@
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
 #include "ReportPrint.h"
+#include "SingleLine.h"
 #include "TulemusedValik.h"
 
 #include <QAction>
