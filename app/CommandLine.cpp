@@ -2,7 +2,6 @@
 
 #include "Arguments.h"
 #include "AtomicWrite.h"
-#include "Fonts.h"
 #include "KorvelsFile.h"
 #include "KorvelsInput.h"
 #include "KorvelsWall.h"
@@ -13,9 +12,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFont>
 #include <QGuiApplication>
-#include <QPageSize>
 #include <QPrinter>
 #include <cstdio>
 #include <memory>
@@ -127,16 +124,13 @@ int ReportCommand(const QString& path, const QString& output) {
     if (output.isEmpty())
         return WriteOut((lines.join('\n') + '\n').toUtf8()) ? ReportStatus(lines) : 2;
     if (IsPdf(output)) {
-        // As the window prints: A4, its resolution, the report's font family.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(output);
-        printer.setDocName(QString());
-        QFont font;
-        font.setFamilies(LayoutFontFamilies());
-        font.setPixelSize(15);
-        if (const QString failure = PrintReportLines(printer, lines, font); !failure.isEmpty())
+        // As the window prints: its printer set-up and the report's font.
+        const std::unique_ptr<QPrinter> printer = NewReportPrinter();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(output);
+        printer->setDocName(QString());
+        if (const QString failure = PrintReportLines(*printer, lines, ReportFont());
+            !failure.isEmpty())
             return Fail(failure);
         return ReportStatus(lines);
     }
