@@ -100,4 +100,9 @@ int Inform(const QCommandLineParser& parser, const Options& o) {
     return 0;
 }
 
+QString OutputFile(const QCommandLineParser& parser, const Options& o) {
+    const QString value = parser.value(o.output);
+    return value == "-" ? QString() : value;
+}
+
 } // namespace Korvel

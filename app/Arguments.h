@@ -17,7 +17,8 @@ struct Options {
                               "\"Kuva\" kõigi kastidega."};
     QCommandLineOption output{"output",
                               "Aruanne faili VÄLJUND standardväljundi asemel: .pdf-faili "
-                              "prinditud lehtedena, muidu tekstina.",
+                              "prinditud lehtedena, muidu tekstina. VÄLJUND \"-\" on "
+                              "standardväljund.",
                               "VÄLJUND"};
     QCommandLineOption check{"check", "Kontrollib iga seina FAILides (.korvel ja .csv), üks rida "
                                       "seina kohta."};
@@ -42,5 +43,8 @@ QString Misuse(const QCommandLineParser& parser, const Options& o);
 
 // Help or version: printed, and the program ends well. -1 when neither was asked for.
 int Inform(const QCommandLineParser& parser, const Options& o);
+
+// The file "--output" names; empty for standard output, which "-" names too.
+QString OutputFile(const QCommandLineParser& parser, const Options& o);
 
 } // namespace Korvel

@@ -76,7 +76,7 @@ int RunCommandLine(int argc, char* argv[]) {
     static char platform[] = "-platform", offscreen[] = "offscreen";
     static char* appArgv[] = {argv[0], platform, offscreen, nullptr};
     std::unique_ptr<QCoreApplication> app;
-    if (misuse.isEmpty() && !info && parser.isSet(o.report) && IsPdf(parser.value(o.output))) {
+    if (misuse.isEmpty() && !info && parser.isSet(o.report) && IsPdf(OutputFile(parser, o))) {
         appArgc = 3;
         InstallQuietMessages();
         app = std::make_unique<QGuiApplication>(appArgc, appArgv);
@@ -90,7 +90,7 @@ int RunCommandLine(int argc, char* argv[]) {
     }
     if (const int status = Inform(parser, o); status >= 0) return status;
     if (parser.isSet(o.report))
-        return ReportCommand(parser.positionalArguments().first(), parser.value(o.output));
+        return ReportCommand(parser.positionalArguments().first(), OutputFile(parser, o));
     return CheckCommand(parser.positionalArguments(), parser.isSet(o.json));
 }
 
