@@ -1,60 +1,25 @@
 #include "CommandLine.h"
 
+#include "Arguments.h"
 #include "AtomicWrite.h"
-#include "Fonts.h"
 #include "KorvelsFile.h"
 #include "KorvelsInput.h"
 #include "KorvelsWall.h"
+#include "QuietMessages.h"
 #include "ReportPrint.h"
 #include "WallChecks.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFont>
 #include <QGuiApplication>
-#include <QPageSize>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <cstdio>
 #include <memory>
 
 namespace Korvel {
 
 namespace {
-
-struct Options {
-    QCommandLineOption help{{"h", "help"}, "Näitab seda abiteksti."};
-    QCommandLineOption version{{"v", "version"}, "Näitab programmi versiooni."};
-    QCommandLineOption report{"report",
-                              "Kirjutab FAILi aruande ilma aknata: kõik kolm kontrolli, nagu "
-                              "\"Kuva\" kõigi kastidega."};
-    QCommandLineOption output{"output",
-                              "Aruanne faili VÄLJUND standardväljundi asemel: .pdf-faili "
-                              "prinditud lehtedena, muidu tekstina.",
-                              "VÄLJUND"};
-    QCommandLineOption check{"check", "Kontrollib iga seina FAILides (.korvel ja .csv), üks rida "
-                                      "seina kohta."};
-    QCommandLineOption json{"json", "Kontrolli tulemused ühe JSON-dokumendina."};
-};
-
-void Setup(QCommandLineParser& parser, const Options& o) {
-    parser.setApplicationDescription("KORVEL poorbetoonseinte arvutus");
-    for (const auto* option : {&o.help, &o.version, &o.report, &o.output, &o.check, &o.json})
-        parser.addOption(*option);
-    parser.addPositionalArgument("FAIL",
-                                 "Avatav arvutuse fail (.korvel); võtmega --check ka CSV-failid, "
-                                 "mitu faili.",
-                                 "[FAIL...]");
-}
-
-QString Usage(const QCommandLineParser& parser) {
-    return parser.helpText()
-        .replace("Usage:", "Kasutus:")
-        .replace("Options:", "Võtmed:")
-        .replace("Arguments:", "Argumendid:")
-        .replace("[options]", "[võtmed]");
-}
 
 void Print(std::FILE* to, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -74,90 +39,6 @@ bool WriteOut(const QByteArray& bytes) {
                          std::fflush(stdout) == 0;
     if (!written) Fail("standardväljundisse ei saanud kirjutada.");
     return written;
-}
-
-// Qt's own options for the window, which QApplication takes out of the
-// arguments; here they are only known by name.
-bool HasQtOption(const QStringList& args) {
-    static const QStringList names{"platform",
-                                   "platformpluginpath",
-                                   "platformtheme",
-                                   "plugin",
-                                   "qwindowgeometry",
-                                   "qwindowicon",
-                                   "qwindowtitle",
-                                   "reverse",
-                                   "session",
-                                   "display",
-                                   "geometry",
-                                   "style",
-                                   "stylesheet",
-                                   "widgetcount",
-                                   "name",
-                                   "title",
-                                   "visual",
-                                   "nograb",
-                                   "dograb",
-                                   "qmljsdebugger",
-                                   "fontengine"};
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        QString a = args.at(i);
-        if (a == "--") break;
-        if (!a.startsWith('-')) continue;
-        a = a.mid(a.startsWith("--") ? 2 : 1).section('=', 0, 0);
-        if (names.contains(a)) return true;
-    }
-    return false;
-}
-
-// Qt's parse errors in the program's language.
-QString ParseError(const QCommandLineParser& parser) {
-    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
-        QStringList shown;
-        for (const QString& name : unknown)
-            shown << (name.size() == 1 ? "-" : "--") + name;
-        return "Tundmatu võti: " + shown.join(", ") + ".";
-    }
-    const QString text = parser.errorText();
-    static const QRegularExpression quoted("'([^']*)'");
-    const QString name = quoted.match(text).captured(1);
-    if (text.startsWith("Missing value")) return QString("Võtmel %1 puudub väärtus.").arg(name);
-    if (text.startsWith("Unexpected value"))
-        return QString("Võti %1 ei võta väärtust.").arg(name.section('=', 0, 0));
-    return text;
-}
-
-// Options that cannot go together, or a file count the work cannot use.
-QString Misuse(const QCommandLineParser& parser, const Options& o) {
-    const qsizetype files = parser.positionalArguments().size();
-    const bool report = parser.isSet(o.report), check = parser.isSet(o.check);
-    if (report && check) return "Võtmeid --report ja --check ei saa koos kasutada.";
-    if (parser.isSet(o.output) && !report) return "Võti --output käib ainult võtmega --report.";
-    if (parser.isSet(o.json) && !check) return "Võti --json käib ainult võtmega --check.";
-    if (report && files == 0) return "Võti --report vajab arvutuse faili.";
-    if (check && files == 0) return "Võti --check vajab vähemalt ühte faili.";
-    if (!check && files > 1) return "Liiga palju argumente.";
-    return {};
-}
-
-// Help or version: printed, and the program ends well. -1 when neither was asked for.
-int Inform(const QCommandLineParser& parser, const Options& o) {
-    if (parser.isSet(o.help))
-        Print(stdout, Usage(parser));
-    else if (parser.isSet(o.version))
-        Print(stdout, "korvelsein " + ProgramVersion() + "\n");
-    else
-        return -1;
-    return 0;
-}
-
-// The headless platform warns that a desktop session's runtime folder is not
-// set, which is no news to a script run without a session; other messages pass.
-QtMessageHandler qtHandler = nullptr;
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set"))
-        return;
-    qtHandler(type, context, message);
 }
 
 bool IsPdf(const QString& path) {
@@ -188,9 +69,9 @@ int RunCommandLine(int argc, char* argv[]) {
     static char platform[] = "-platform", offscreen[] = "offscreen";
     static char* appArgv[] = {argv[0], platform, offscreen, nullptr};
     std::unique_ptr<QCoreApplication> app;
-    if (misuse.isEmpty() && !info && parser.isSet(o.report) && IsPdf(parser.value(o.output))) {
+    if (misuse.isEmpty() && !info && parser.isSet(o.report) && IsPdf(OutputFile(parser, o))) {
         appArgc = 3;
-        qtHandler = qInstallMessageHandler(QuietHandler);
+        InstallQuietMessages();
         app = std::make_unique<QGuiApplication>(appArgc, appArgv);
     } else {
         app = std::make_unique<QCoreApplication>(appArgc, appArgv);
@@ -202,7 +83,7 @@ int RunCommandLine(int argc, char* argv[]) {
     }
     if (const int status = Inform(parser, o); status >= 0) return status;
     if (parser.isSet(o.report))
-        return ReportCommand(parser.positionalArguments().first(), parser.value(o.output));
+        return ReportCommand(parser.positionalArguments().first(), OutputFile(parser, o));
     return CheckCommand(parser.positionalArguments(), parser.isSet(o.json));
 }
 
@@ -239,16 +120,13 @@ int ReportCommand(const QString& path, const QString& output) {
 
     if (output.isEmpty()) return WriteOut((lines.join('\n') + '\n').toUtf8()) ? status : 2;
     if (IsPdf(output)) {
-        // As the window prints: A4, its resolution, the report's font family.
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(output);
-        printer.setDocName(QString());
-        QFont font;
-        font.setFamilies(LayoutFontFamilies());
-        font.setPixelSize(15);
-        if (const QString failure = PrintReportLines(printer, lines, font); !failure.isEmpty())
+        // As the window prints: its printer set-up and the report's font.
+        const std::unique_ptr<QPrinter> printer = NewReportPrinter();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(output);
+        printer->setDocName(QString());
+        if (const QString failure = PrintReportLines(*printer, lines, ReportFont());
+            !failure.isEmpty())
             return Fail(failure);
         return status;
     }

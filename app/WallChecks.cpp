@@ -2,6 +2,7 @@
 
 #include "KorvelsCsv.h"
 #include "KorvelsFile.h"
+#include "SingleLine.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

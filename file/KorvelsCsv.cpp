@@ -3,6 +3,7 @@
 #include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
+#include "SingleLine.h"
 
 #include <QByteArrayView>
 #include <QFile>

@@ -3,6 +3,8 @@
 #include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
+#include "ProgramVersion.h"
+#include "SingleLine.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -15,45 +17,11 @@
 #include <cmath>
 #include <vector>
 
-#ifndef KORVEL_VERSION
-#define KORVEL_VERSION "1.1.1"
-#endif
-
 namespace Korvel {
 
 const std::array<const char*, ProjectFieldCount> ProjectKeys{
     "PealkiriEdit", "ObnimEdit",   "PrnrEdit",  "TellijaEdit",
     "ProjektEdit",  "KuupaevEdit", "MarkusEdit"};
-
-namespace {
-bool IsControl(QChar c) {
-    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-           c == QChar::ParagraphSeparator;
-}
-} // namespace
-
-bool HasControl(const QString& s) {
-    for (QChar c : s)
-        if (IsControl(c)) return true;
-    return false;
-}
-
-QString ControlsAsBlanks(QString s) {
-    for (QChar& c : s)
-        if (IsControl(c)) c = ' ';
-    return s;
-}
-
-QString LineBreaksAsBlanks(QString s) {
-    for (QChar& c : s)
-        if (c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = ' ';
-    return s;
-}
-
-QString ProgramVersion() {
-    return QStringLiteral(KORVEL_VERSION);
-}
 
 namespace {
 

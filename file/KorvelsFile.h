@@ -21,16 +21,6 @@ inline constexpr int ProjectFieldCount = 7;
 // The project fields' names, in the order of the dialog and of the file.
 extern const std::array<const char*, ProjectFieldCount> ProjectKeys;
 
-// Single-line texts. A project field or a table cell with a control character
-// (a line break, a tab) is refused; the window's own fields may hold one, and
-// a file then keeps it as a blank. A report line has its line breaks as blanks.
-bool HasControl(const QString& s);
-QString ControlsAsBlanks(QString s);
-QString LineBreaksAsBlanks(QString s);
-
-// The program's version, as the About box shows it.
-QString ProgramVersion();
-
 // What a calculation file holds. Inputs are the fields' texts with a point
 // as the decimal separator, in the order of InputFields().
 struct Calculation {

@@ -3,6 +3,7 @@
 #include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
+#include "SingleLine.h"
 
 namespace Korvel {
 

@@ -1,11 +1,12 @@
 // The command line end to end: the built program run as a user runs it, with
 // no display at all, against what the window shows for the same file.
-#include "KorvelsFile.h"
+#include "ProgramVersion.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,13 +22,14 @@ struct Outcome {
 };
 
 // The program without a display: a window or a display connection it tried
-// to open would end it.
-Outcome Korvelsein(const QStringList& args) {
+// to open would end it. It runs in folder when one is given.
+Outcome Korvelsein(const QStringList& args, const QString& folder = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(name);
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!folder.isEmpty()) p.setWorkingDirectory(folder);
     p.start(KORVELSEIN, args);
     Outcome r;
     if (!p.waitForFinished(60000)) return r;
@@ -170,6 +172,16 @@ TEST_F(CommandLineTest, OutputFilesAreWrittenWholeOrNotAtAll) {
         EXPECT_TRUE(failed.out.isEmpty());
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+TEST_F(CommandLineTest, OutputDashIsStandardOutput) {
+    const QString input = Write("wall.korvel", Passing());
+    const Outcome plain = Korvelsein({"--report", input});
+    const Outcome dash = Korvelsein({"--report", input, "--output", "-"}, dir.path());
+    EXPECT_EQ(dash.status, 0) << dash.err.toStdString();
+    EXPECT_FALSE(plain.out.isEmpty());
+    EXPECT_EQ(dash.out.toStdString(), plain.out.toStdString());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("-")));
 }
 
 TEST_F(CommandLineTest, CheckGoesOnPastWhatItCannotCheck) {

@@ -2,6 +2,7 @@
 // values they name, and every class of refusal.
 #include "KorvelsFile.h"
 #include "KorvelsInputs.h"
+#include "ProgramVersion.h"
 
 #include <QFile>
 #include <QString>

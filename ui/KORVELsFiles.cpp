@@ -10,6 +10,7 @@
 #include "KorvelsFile.h"
 #include "KorvelsInputs.h"
 #include "NumberText.h"
+#include "SingleLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>

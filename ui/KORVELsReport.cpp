@@ -8,14 +8,15 @@
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
 #include "ReportPrint.h"
+#include "SingleLine.h"
 #include "TulemusedValik.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -42,8 +43,7 @@ void TMainKORVELseinForm::BuildTulemusedPage() {
     // Tab reaches it: a screen reader names it after its page.
     RichEdit->setAccessibleName("Tulemused");
     RichEdit->setAccessibleDescription("Praeguste lähteandmete järgi koostatud aruanne");
-    QFont f = RichEdit->font();
-    f.setPixelSize(15);
+    const QFont f = Korvel::ReportFont();
     RichEdit->setFont(f);
     RichEdit->document()->setDefaultFont(f);
     // The control fills the page.
@@ -56,10 +56,8 @@ void TMainKORVELseinForm::BuildTulemusedPage() {
 void TMainKORVELseinForm::CreatePrintDialog() {
     if (PrintDialog1) return;
     // The dialog keeps the printer choice between printouts; the printer
-    // lives exactly as long as the dialog that refers to it. A4 unless the
-    // user chooses otherwise.
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    // lives exactly as long as the dialog that refers to it.
+    QPrinter* printer = Korvel::NewReportPrinter().release();
     PrintDialog1 = new QPrintDialog(printer, this);
     PrintDialog1->setObjectName("PrintDialog1");
     connect(PrintDialog1, &QObject::destroyed, [printer] { delete printer; });
@@ -163,7 +161,7 @@ void TMainKORVELseinForm::PrintReport(QPrinter& printer) {
     printer.setDocName(QString());
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
-    const QString failure = Korvel::PrintReportLines(printer, ReportLines(), RichEdit->font());
+    const QString failure = Korvel::PrintReportLines(printer, ReportLines(), Korvel::ReportFont());
     if (!failure.isEmpty()) Korvel::ShowWarning(this, failure);
 }
 

@@ -1,6 +1,7 @@
 #include "ReportPrint.h"
 
 #include "AtomicWrite.h"
+#include "Fonts.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QList>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -213,6 +215,19 @@ QString WriteFile(const QString& path, const QByteArray& data) {
 }
 
 } // namespace
+
+std::unique_ptr<QPrinter> NewReportPrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+QFont ReportFont() {
+    QFont font;
+    font.setFamilies(LayoutFontFamilies());
+    font.setPixelSize(15);
+    return font;
+}
 
 QString ReportTitle(const QStringList& lines) {
     if (lines.size() < 2) return {};

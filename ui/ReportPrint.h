@@ -4,13 +4,22 @@
 // output file reported back.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
-class QFont;
 class QPrinter;
 
 namespace Korvel {
+
+// The printer the window and the command line print on: the device's own
+// resolution, A4 unless the user chooses otherwise.
+std::unique_ptr<QPrinter> NewReportPrinter();
+
+// The report's font: the layout's families, 15 pixels on the results page;
+// the printout takes its families and sizes them for paper.
+QFont ReportFont();
 
 // Paper margins, millimetres: the left one leaves room to bind or punch.
 inline constexpr double PrintMarginLeftMm = 25;
