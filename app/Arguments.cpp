@@ -10,7 +10,8 @@ namespace Korvel {
 
 void Setup(QCommandLineParser& parser, const Options& o) {
     parser.setApplicationDescription("KORVEL poorbetoonseinte arvutus");
-    for (const auto* option : {&o.help, &o.version, &o.report, &o.output, &o.check, &o.json})
+    for (const auto* option : {&o.help, &o.version, &o.report, &o.output, &o.wall, &o.check,
+                                 &o.json})
         parser.addOption(*option);
     parser.addPositionalArgument("FAIL",
                                  "Avatav arvutuse fail (.korvel); võtmega --check ka CSV-failid, "
@@ -81,6 +82,7 @@ QString Misuse(const QCommandLineParser& parser, const Options& o) {
     if (report && check) return "Võtmeid --report ja --check ei saa koos kasutada.";
     if (parser.isSet(o.output) && !report) return "Võti --output käib ainult võtmega --report.";
     if (parser.isSet(o.json) && !check) return "Võti --json käib ainult võtmega --check.";
+    if (parser.isSet(o.wall) && !report) return "Võti --wall käib ainult võtmega --report.";
     if (report && files == 0) return "Võti --report vajab arvutuse faili.";
     if (check && files == 0) return "Võti --check vajab vähemalt ühte faili.";
     if (!check && files > 1) return "Liiga palju argumente.";

@@ -13,13 +13,16 @@ struct Options {
     QCommandLineOption help{{"h", "help"}, "Näitab seda abiteksti."};
     QCommandLineOption version{{"v", "version"}, "Näitab programmi versiooni."};
     QCommandLineOption report{"report",
-                              "Kirjutab FAILi aruande ilma aknata: kõik kolm kontrolli, nagu "
-                              "\"Kuva\" kõigi kastidega."};
+                              "Kirjutab FAILi aruande ilma aknata: seina kontrollid, nagu "
+                              "\"Kuva\" kõigi kastidega; hoone failist kogu hoone aruande."};
     QCommandLineOption output{"output",
                               "Aruanne faili VÄLJUND standardväljundi asemel: .pdf-faili "
                               "prinditud lehtedena, muidu tekstina. VÄLJUND \"-\" on "
                               "standardväljund.",
                               "VÄLJUND"};
+    QCommandLineOption wall{"wall",
+                            "Võtmega --report: hoone seina NIMI aruanne, mitte kogu hoone oma.",
+                            "NIMI"};
     QCommandLineOption check{"check", "Kontrollib iga seina FAILides (.korvel ja .csv), üks rida "
                                       "seina kohta."};
     QCommandLineOption json{"json", "Kontrolli tulemused ühe JSON-dokumendina."};

@@ -2,6 +2,7 @@
 
 #include "Arguments.h"
 #include "AtomicWrite.h"
+#include "KorvelsBuildingReport.h"
 #include "KorvelsFile.h"
 #include "KorvelsInput.h"
 #include "KorvelsWall.h"
@@ -83,7 +84,8 @@ int RunCommandLine(int argc, char* argv[]) {
     }
     if (const int status = Inform(parser, o); status >= 0) return status;
     if (parser.isSet(o.report))
-        return ReportCommand(parser.positionalArguments().first(), OutputFile(parser, o));
+        return ReportCommand(parser.positionalArguments().first(), parser.value(o.wall),
+                             OutputFile(parser, o));
     return CheckCommand(parser.positionalArguments(), parser.isSet(o.json));
 }
 
@@ -103,20 +105,34 @@ int WindowArguments(const QStringList& arguments, QString& file) {
     return -1;
 }
 
-int ReportCommand(const QString& path, const QString& output) {
+int ReportCommand(const QString& path, const QString& wall, const QString& output) {
     InitDecimalCharSet();
     const QString separator = DecimalSeparatorChar();
-    const CheckedCalculation checked = ReadCalculationFile(path, separator.toStdString());
-    if (!checked.error.isEmpty())
-        return Fail(QString("Faili \"%1\" ei saa avada: %2.").arg(path, checked.error));
-    WallResult wall = EvaluateWall(checked, separator);
-    const QStringList lines = WallReport(wall, separator);
+    const CheckedBuilding read = ReadBuildingFile(path, separator.toStdString());
+    if (!read.error.isEmpty())
+        return Fail(QString("Faili \"%1\" ei saa avada: %2.").arg(path, read.error));
+    const Building& b = read.building;
+    const int index = wall.isEmpty() ? -1 : b.Find(wall);
+    if (!wall.isEmpty() && index < 0) {
+        QStringList names;
+        for (const BuildingWall& w : b.walls)
+            names << "\"" + w.name + "\"";
+        return Fail(QString("Failis \"%1\" ei ole seina \"%2\"; seinad on: %3.")
+                        .arg(path, wall, names.join(", ")));
+    }
+    const BuildingReportText report = index < 0
+                                          ? BuildingReport(b, separator)
+                                          : BuildingWallReport(b, std::size_t(index), separator);
+    const QStringList& lines = report.lines;
     // The verdict comes from the checks themselves, never from the report's text.
-    const int status = ExitStatus({&wall});
-    for (const CheckOutcome& c : wall.checks)
-        if (c.state == CheckState::Undefined)
-            Fail(QString("Faili \"%1\" kontrolli \"%2\" ei saa arvutada, aruandes seda ei ole: %3")
-                     .arg(path, QString::fromUtf8(c.column).toLower(), c.reason));
+    const int status = report.status;
+    // A building's report names what it could not compute; a wall's alone does not.
+    if (report.walls.size() == 1)
+        for (const CheckOutcome& c : report.walls.front().checks)
+            if (c.state == CheckState::Undefined)
+                Fail(QString("Faili \"%1\" kontrolli \"%2\" ei saa arvutada, aruandes seda ei "
+                             "ole: %3")
+                         .arg(path, QString::fromUtf8(c.column).toLower(), c.reason));
 
     if (output.isEmpty()) return WriteOut((lines.join('\n') + '\n').toUtf8()) ? status : 2;
     if (IsPdf(output)) {

@@ -18,11 +18,13 @@ int RunCommandLine(int argc, char* argv[]);
 // or the exit status after a usage error has been printed.
 int WindowArguments(const QStringList& arguments, QString& file);
 
-// "--report": the report of the calculation file at path, to standard output
-// or to output (".pdf": the printout, otherwise text). Needs a
-// QGuiApplication for a PDF, a QCoreApplication otherwise. Returns the exit
-// status: 0 every verdict OK, 1 any NB, 2 nothing reported.
-int ReportCommand(const QString& path, const QString& output);
+// "--report": the report of the calculation or building file at path (of
+// its wall named wall when not empty), to standard output or to output
+// (".pdf": the printout, otherwise text). Needs a QGuiApplication for a PDF,
+// a QCoreApplication otherwise. Returns the exit status from the checks: 0
+// every applying check passes, 1 any fails, 2 nothing reported or a check
+// that could not be computed.
+int ReportCommand(const QString& path, const QString& wall, const QString& output);
 
 // "--check": one line per wall of the files, or a JSON document. Returns the
 // exit status: 0 every wall passes, 1 any fails, 2 any could not be checked.

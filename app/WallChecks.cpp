@@ -1,5 +1,6 @@
 #include "WallChecks.h"
 
+#include "KorvelsBuilding.h"
 #include "KorvelsCsv.h"
 #include "KorvelsFile.h"
 #include "SingleLine.h"
@@ -25,6 +26,7 @@ CheckedWall Evaluated(const QString& name, const CheckedCalculation& c, const QS
     CheckedWall w;
     static_cast<WallOutcome&>(w) = EvaluateWall(c, separator);
     w.name = name;
+    w.block = c.calculation.block;
     w.error = LineBreaksAsBlanks(w.error);
     return w;
 }
@@ -84,11 +86,16 @@ void ForEachWall(const QStringList& paths, const QString& separator,
     for (const QString& path : paths) {
         const QString suffix = QFileInfo(path).suffix().toLower();
         if (suffix == QLatin1String(CalculationSuffix)) {
-            const CheckedCalculation c = ReadCalculationFile(path, sep);
-            if (c.error.isEmpty())
-                take(path, c);
-            else
-                refused(path, "faili ei saa avada: " + c.error);
+            const CheckedBuilding b = ReadBuildingFile(path, sep);
+            if (!b.error.isEmpty()) {
+                refused(path, "faili ei saa avada: " + b.error);
+                continue;
+            }
+            // A calculation of one wall is named by its file, a building's
+            // walls by the file and their names.
+            for (std::size_t i = 0; i < b.building.walls.size(); ++i)
+                take(b.version == 1 ? path : path + ": " + b.building.walls[i].name,
+                     b.building.Checked(i));
         } else if (suffix == QLatin1String("csv")) {
             // Each row is handed over as it is read: only its outcome is kept.
             std::size_t handed = 0;
@@ -140,7 +147,7 @@ QByteArray CheckTable(const std::vector<CheckedWall>& walls, const QString& sepa
 QByteArray CheckJson(const std::vector<CheckedWall>& walls) {
     QJsonArray list;
     for (const CheckedWall& w : walls) {
-        QJsonObject o{{"name", w.name}};
+        QJsonObject o{{"name", w.name}, {"block", w.block}};
         o["status"] = VerdictName(w.Verdict());
         if (!w.error.isEmpty()) {
             o["reason"] = w.error;

@@ -2,7 +2,7 @@
 
 // The build gives the project's version; this stands in for other builds.
 #ifndef KORVEL_VERSION
-#define KORVEL_VERSION "1.1.1"
+#define KORVEL_VERSION "1.2.0"
 #endif
 
 namespace Korvel {

@@ -45,11 +45,11 @@ QString CheckCell(const CheckOutcome& c) {
 
 QStringList TableRows(const std::vector<CheckedWall>& walls, const QString& separator) {
     const std::string sep = separator.toStdString();
-    constexpr int columnCount = 2 + CheckKindCount;
-    std::array<QString, columnCount> headers{"Sein", "Saledus"};
+    constexpr int columnCount = 3 + CheckKindCount;
+    std::array<QString, columnCount> headers{"Sein", "Plokk", "Saledus"};
     const WallOutcome none;
     for (std::size_t i = 0; i < none.checks.size(); ++i)
-        headers[i + 2] = QString::fromUtf8(none.checks[i].column);
+        headers[i + 3] = QString::fromUtf8(none.checks[i].column);
 
     // The cells first, for the column widths.
     std::vector<std::array<QString, columnCount>> rows;
@@ -60,11 +60,12 @@ QStringList TableRows(const std::vector<CheckedWall>& walls, const QString& sepa
     for (const CheckedWall& w : walls) {
         std::array<QString, columnCount> row;
         row[0] = w.name;
+        row[1] = w.block;
         if (w.error.isEmpty()) {
-            row[1] = QString::fromStdString(FormatFixed(w.slenderness, 2, sep)).rightJustified(6) +
+            row[2] = QString::fromStdString(FormatFixed(w.slenderness, 2, sep)).rightJustified(6) +
                      (w.slendernessOk ? " OK" : " NB");
             for (std::size_t i = 0; i < w.checks.size(); ++i)
-                row[i + 2] = CheckCell(w.checks[i]);
+                row[i + 3] = CheckCell(w.checks[i]);
         }
         for (std::size_t i = 0; i < (w.error.isEmpty() ? row.size() : 1); ++i)
             widths[i] = std::max(widths[i], row[i].size());

@@ -13,7 +13,8 @@
 namespace Korvel {
 
 struct CheckedWall : WallOutcome {
-    QString name; // as the table names the wall
+    QString name;  // as the table names the wall
+    QString block; // its product; empty when the wall was refused before it was read
 };
 
 // A computed check's utilisation as its table shows it: "41 %", rounded up;

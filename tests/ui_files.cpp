@@ -165,7 +165,7 @@ TEST_F(FilesTest, RandomCalculationsComeBackBitForBitWithTheSameReport) {
         warnings.clear();
         ASSERT_TRUE(W->SaveFile(Path("b.korvel")));
         EXPECT_EQ(Bytes(Path("b.korvel")).toStdString(),
-                  Korvel::WriteCalculation(shownNow).toStdString());
+                  Korvel::WriteBuilding(W->CurrentBuilding()).toStdString());
         W->New1Click();
         ASSERT_TRUE(W->OpenFile(Path("b.korvel")));
         EXPECT_TRUE(SameInputs(*W->ARVUT, calculated));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KorvelsArvut.h"
+#include "KorvelsBuilding.h"
 #include "KorvelsFile.h"
 
 #include <QMainWindow>
@@ -314,6 +315,9 @@ public:
     Korvel::Calculation CurrentCalculation() const;
     // The same as the fields show them (locale's separator), for the report.
     Korvel::Calculation ShownCalculation() const;
+    // What "Salvesta" writes: the window's wall as a building of one wall,
+    // with the name and the checks it was opened with.
+    Korvel::Building CurrentBuilding() const;
     // Puts a checked calculation into the window and the record; startTexts
     // shows the fields' start texts instead of the calculation's.
     void ApplyCalculation(const Korvel::Calculation& c, const TArvutused& record,
@@ -342,6 +346,9 @@ private:
     QString filePath_;
     QString startWarning_;
     Korvel::Calculation savedCalculation_;
+    // The wall's name and applying checks as the opened file gave them.
+    QString wallName_ = "Sein 1";
+    std::array<bool, 3> wallChecks_{true, true, true};
     bool applying_ = false;
     bool aboutShown_ = false;
     QWidget* lastPage_ = nullptr;

@@ -71,6 +71,7 @@ Calculation TMainKORVELseinForm::ShownCalculation() const {
     c.checkBox1 = CheckBox1->isChecked();
     c.checkBox2 = CheckBox2->isChecked();
     c.position = RadioButton1->isChecked() ? 1 : (RadioButton3->isChecked() ? 3 : 2);
+    c.checks = wallChecks_;
     const QList<QLineEdit*> project = ProjectEdits();
     for (int i = 0; i < project.size() && i < Korvel::ProjectFieldCount; ++i)
         c.project[static_cast<std::size_t>(i)] = project[i]->text();
@@ -84,6 +85,14 @@ Calculation TMainKORVELseinForm::CurrentCalculation() const {
     for (QString& text : c.project)
         text = Korvel::ControlsAsBlanks(text); // one line in the file, as in the report
     return c;
+}
+
+Korvel::Building TMainKORVELseinForm::CurrentBuilding() const {
+    Korvel::Building b;
+    const Calculation c = CurrentCalculation();
+    b.project = c.project;
+    b.walls.push_back({wallName_, c, *ARVUT});
+    return b;
 }
 
 void TMainKORVELseinForm::ApplyCalculation(const Calculation& c, const TArvutused& record,
@@ -172,6 +181,8 @@ bool TMainKORVELseinForm::MaybeSave() {
 void TMainKORVELseinForm::New1Click() {
     if (!MaybeSave()) return;
     Calculation start = Calculation::Start();
+    wallName_ = "Sein 1";
+    wallChecks_ = start.checks;
     ApplyCalculation(start, TArvutused(), true);
     filePath_.clear();
     savedCalculation_ = CurrentCalculation();
@@ -186,10 +197,20 @@ void TMainKORVELseinForm::Open1Click() {
 }
 
 QString TMainKORVELseinForm::LoadFile(const QString& path) {
-    const Korvel::CheckedCalculation checked =
-        Korvel::ReadCalculationFile(path, Korvel::DecimalSeparator().toStdString());
-    if (!checked.error.isEmpty())
-        return QString("Faili \"%1\" ei saa avada:\n%2.").arg(Shown(path), checked.error);
+    const Korvel::CheckedBuilding read =
+        Korvel::ReadBuildingFile(path, Korvel::DecimalSeparator().toStdString());
+    if (!read.error.isEmpty())
+        return QString("Faili \"%1\" ei saa avada:\n%2.").arg(Shown(path), read.error);
+    // The window holds one wall; a building of several is reported and
+    // checked from the command line.
+    if (read.building.walls.size() > 1)
+        return QString("Faili \"%1\" ei saa avada:\nselles on hoone %2 seinaga, aken hoiab ühte "
+                       "seina. Hoone aruande annab korvelsein --report \"%1\".")
+            .arg(Shown(path))
+            .arg(read.building.walls.size());
+    const Korvel::CheckedCalculation checked = read.building.Checked(0);
+    wallName_ = read.building.walls.front().name;
+    wallChecks_ = checked.calculation.checks;
     ApplyCalculation(checked.calculation, checked.record);
     filePath_ = QFileInfo(path).absoluteFilePath();
     savedCalculation_ = CurrentCalculation();
@@ -226,7 +247,7 @@ bool TMainKORVELseinForm::SaveAs1Click() {
 bool TMainKORVELseinForm::SaveFile(const QString& path) {
     const Calculation c = CurrentCalculation();
     const bool existed = QFileInfo::exists(path);
-    const QString failure = Korvel::WriteAtomically(path, Korvel::WriteCalculation(c));
+    const QString failure = Korvel::WriteAtomically(path, Korvel::WriteBuilding(CurrentBuilding()));
     if (!failure.isEmpty()) {
         Korvel::ShowWarning(
             this, QString("Faili \"%1\" ei saanud salvestada: %2. %3")

@@ -2,6 +2,7 @@
 
 #include "AtomicWrite.h"
 #include "Fonts.h"
+#include "KorvelsBuildingReport.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -40,6 +41,7 @@ struct Row {
     int start = 0;
     int length = 0;
     qreal x = 0;
+    bool table = false; // a row of a table padded for a fixed-width face
 };
 
 // Lines between two empty lines; a heading holds on to the group after it.
@@ -47,6 +49,24 @@ struct Group {
     int gapBefore = 0; // empty lines before it
     std::vector<Row> rows;
     bool heading = false;
+    bool newPage = false; // a wall's part of a building begins on a page of its own
+};
+
+// Tells the rows of a building's table: the lines after its heading, from the
+// first that is not empty to the next empty one.
+class TableRows {
+public:
+    bool Next(const QString& line) {
+        const bool empty = line.trimmed().isEmpty();
+        if (state_ == State::InTable && empty) state_ = State::None;
+        if (state_ == State::Heading && !empty) state_ = State::InTable;
+        const bool row = state_ == State::InTable;
+        if (StartsBuildingTable(line)) state_ = State::Heading;
+        return row;
+    }
+
+private:
+    enum class State { None, Heading, InTable } state_ = State::None;
 };
 
 class PageLayout {
@@ -57,6 +77,7 @@ public:
         font_.setPointSizeF(BodyPointSize);
         footerFont_.setPointSizeF(FooterPointSize);
         width_ = device.width();
+        TableFont(device);
         const qreal mm = device.logicalDpiY() / 25.4;
         const QFontMetricsF body(font_, &device), footer(footerFont_, &device);
         lineHeight_ = body.lineSpacing();
@@ -67,6 +88,7 @@ public:
     }
 
     const QFont& font() const { return font_; }
+    const QFont& tableFont() const { return tableFont_; }
     const QFont& footerFont() const { return footerFont_; }
     qreal lineHeight() const { return lineHeight_; }
     qreal ascent() const { return ascent_; }
@@ -74,19 +96,40 @@ public:
     const QList<QList<Row>>& pages() const { return pages_; }
 
 private:
+    // A building's table lines up only in a fixed-width face, small enough
+    // for its widest row to fit the line.
+    void TableFont(QPaintDevice& device) {
+        tableFont_.setFamilies({"Liberation Mono", "DejaVu Sans Mono"});
+        tableFont_.setStyleHint(QFont::TypeWriter);
+        tableFont_.setFixedPitch(true);
+        tableFont_.setPointSizeF(BodyPointSize);
+        TableRows table;
+        qreal widest = 0;
+        for (const QString& line : lines_)
+            if (table.Next(line))
+                widest = std::max(widest,
+                                  QFontMetricsF(tableFont_, &device).horizontalAdvance(line));
+        if (widest > width_)
+            tableFont_.setPointSizeF(std::max(4.0, BodyPointSize * width_ / widest * 0.98));
+    }
+
     // Each line broken into rows at word boundaries; a broken line goes on
     // four blanks further in than it began.
     std::vector<Group> Groups(QPaintDevice& device) const {
         std::vector<Group> groups;
         int gap = 0;
+        TableRows tableRows;
         for (int i = 0; i < lines_.size(); ++i) {
             const QString& text = lines_.at(i);
+            const bool table = tableRows.Next(text);
             if (text.trimmed().isEmpty()) {
                 ++gap;
                 continue;
             }
-            if (gap > 0 || groups.empty()) {
-                groups.push_back(Group{gap, {}, false});
+            const QFont& font = table ? tableFont_ : font_;
+            const bool newPage = StartsWallPart(text);
+            if (gap > 0 || groups.empty() || newPage) {
+                groups.push_back(Group{gap, {}, false, newPage});
                 gap = 0;
             }
             Group& g = groups.back();
@@ -95,9 +138,9 @@ private:
             while (blanks < text.size() && text.at(blanks) == ' ')
                 ++blanks;
             const qreal indent = std::min(
-                QFontMetricsF(font_, &device).horizontalAdvance(QString(blanks + 4, QChar(' '))),
+                QFontMetricsF(font, &device).horizontalAdvance(QString(blanks + 4, QChar(' '))),
                 width_ / 2);
-            QTextLayout layout(text, font_, &device);
+            QTextLayout layout(text, font, &device);
             QTextOption option;
             option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             layout.setTextOption(option);
@@ -105,7 +148,7 @@ private:
             for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
                 const qreal x = g.rows.empty() || g.rows.back().line != i ? 0 : indent;
                 l.setLineWidth(width_ - x);
-                g.rows.push_back(Row{i, l.textStart(), l.textLength(), x});
+                g.rows.push_back(Row{i, l.textStart(), l.textLength(), x, table});
             }
             layout.endLayout();
         }
@@ -131,6 +174,7 @@ private:
                 height += gap + int(groups[k].rows.size());
                 keep += gap + (k == end ? 1 : int(groups[k].rows.size()));
             }
+            if (groups[i].newPage && !pages_.back().isEmpty()) pages_.append(QList<Row>());
             const QList<Row>& page = pages_.back();
             const int used = int(page.size());
             const int gap = page.isEmpty() ? 0 : groups[i].gapBefore;
@@ -152,6 +196,7 @@ private:
 
     const QStringList& lines_;
     QFont font_;
+    QFont tableFont_;
     QFont footerFont_;
     qreal width_ = 0;
     qreal lineHeight_ = 1;
@@ -179,8 +224,10 @@ bool Paint(QPagedPaintDevice& device, const QStringList& lines, const QFont& fon
         painter.setPen(Qt::black);
         qreal y = layout.ascent();
         for (const Row& row : layout.pages().at(p)) {
-            if (row.length > 0)
+            if (row.length > 0) {
+                painter.setFont(row.table ? layout.tableFont() : layout.font());
                 painter.drawText(QPointF(row.x, y), lines.at(row.line).mid(row.start, row.length));
+            }
             y += layout.lineHeight();
         }
         // The footer: a hairline, the title on the left, the page on the right.
