@@ -272,3 +272,31 @@ TEST(CommandLine, UsageErrorsHelpAndVersionNeedNoDisplay) {
     EXPECT_EQ(version.out.toStdString(),
               "korvelsein " + Korvel::ProgramVersion().toStdString() + "\n");
 }
+
+TEST_F(CommandLineTest, ABuildingIsCheckedAndReportedWallByWall) {
+    const QString path = QStringLiteral(KORVEL_EXAMPLES_DIR "/building.korvel");
+    const Outcome table = Korvelsein({"--check", path});
+    EXPECT_EQ(table.status, 1) << table.err.toStdString();
+    const QStringList lines = table.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 7 + 1) << table.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Sein ") && lines[0].contains("  Plokk  "));
+    EXPECT_TRUE(lines[3].startsWith(path + ": S-3 1. korrus ") && lines[3].contains("Dursa 200"))
+        << lines[3].toStdString();
+
+    const Outcome report = Korvelsein({"--report", path});
+    EXPECT_EQ(report.status, 1);
+    EXPECT_NE(report.out.indexOf("HOONE SEINAD"), -1);
+    EXPECT_EQ(report.out.count("SEIN \""), 7);
+
+    const Outcome wall = Korvelsein({"--report", path, "--wall", "S-5 2. korrus"});
+    EXPECT_EQ(wall.status, 0) << wall.err.toStdString();
+    EXPECT_NE(wall.out.indexOf(QString(14, ' ') + "Sein: S-5 2. korrus\n"), -1);
+    EXPECT_EQ(wall.out.indexOf("HOONE SEINAD"), -1);
+
+    const Outcome unknown = Korvelsein({"--report", path, "--wall", "S-9"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.out.isEmpty());
+    EXPECT_NE(unknown.err.indexOf("\"S-7 katusekorrus; viilusein\""), -1)
+        << unknown.err.toStdString();
+    EXPECT_EQ(Korvelsein({"--check", path, "--wall", "S-1 1. korrus"}).status, 2);
+}
