@@ -10,8 +10,8 @@ namespace Korvel {
 
 void Setup(QCommandLineParser& parser, const Options& o) {
     parser.setApplicationDescription("KORVEL poorbetoonseinte arvutus");
-    for (const auto* option : {&o.help, &o.version, &o.report, &o.output, &o.wall, &o.check,
-                                 &o.json})
+    for (const auto* option :
+         {&o.help, &o.version, &o.report, &o.output, &o.wall, &o.check, &o.json})
         parser.addOption(*option);
     parser.addPositionalArgument("FAIL",
                                  "Avatav arvutuse fail (.korvel); võtmega --check ka CSV-failid, "
