@@ -20,9 +20,8 @@ struct Options {
                               "prinditud lehtedena, muidu tekstina. VÄLJUND \"-\" on "
                               "standardväljund.",
                               "VÄLJUND"};
-    QCommandLineOption wall{"wall",
-                            "Võtmega --report: hoone seina NIMI aruanne, mitte kogu hoone oma.",
-                            "NIMI"};
+    QCommandLineOption wall{
+        "wall", "Võtmega --report: hoone seina NIMI aruanne, mitte kogu hoone oma.", "NIMI"};
     QCommandLineOption check{"check", "Kontrollib iga seina FAILides (.korvel ja .csv), üks rida "
                                       "seina kohta."};
     QCommandLineOption json{"json", "Kontrolli tulemused ühe JSON-dokumendina."};

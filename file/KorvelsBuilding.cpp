@@ -42,7 +42,8 @@ QString ReadChecks(const QJsonObject& wall, Calculation& c) {
     for (std::size_t i = 0; i < c.checks.size(); ++i) {
         const QJsonValue v = checks.value(CheckKeys[i]);
         if (v.isUndefined()) continue;
-        if (!v.isBool()) return Json::TypeError(QString("checks.") + CheckKeys[i], "true või false");
+        if (!v.isBool())
+            return Json::TypeError(QString("checks.") + CheckKeys[i], "true või false");
         c.checks[i] = v.toBool();
     }
     return {};
@@ -156,9 +157,9 @@ QByteArray WriteBuilding(const Building& b) {
 CheckedBuilding ReadBuilding(const QByteArray& bytes, std::string_view decimalSeparator,
                              const QString& fileName) {
     QJsonObject top;
-    if (QString why = Json::ParseDocument(
-            bytes, MaxBuildingFileSize,
-            "fail on suurem kui 16 MiB, see ei ole KORVEL arvutuse fail", top);
+    if (QString why =
+            Json::ParseDocument(bytes, MaxBuildingFileSize,
+                                "fail on suurem kui 16 MiB, see ei ole KORVEL arvutuse fail", top);
         !why.isEmpty())
         return Refused(why);
     int version = 0;

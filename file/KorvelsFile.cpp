@@ -87,9 +87,9 @@ CheckedCalculation Json::ReadVersion1(const QJsonObject& top, std::string_view d
 
 CheckedCalculation ReadCalculation(const QByteArray& bytes, std::string_view decimalSeparator) {
     QJsonObject top;
-    if (QString why = Json::ParseDocument(
-            bytes, MaxCalculationFileSize,
-            "fail on suurem kui 1 MiB, see ei ole KORVEL arvutuse fail", top);
+    if (QString why =
+            Json::ParseDocument(bytes, MaxCalculationFileSize,
+                                "fail on suurem kui 1 MiB, see ei ole KORVEL arvutuse fail", top);
         !why.isEmpty())
         return Refused(why);
     int version = 0;

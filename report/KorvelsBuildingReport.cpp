@@ -63,7 +63,9 @@ BuildingReportText BuildingReport(const Building& b, const QString& separator) {
     }
 
     QStringList& l = out.lines;
-    l << header << "" << "" << B16 + "HOONE SEINAD" << "";
+    l << header << ""
+      << "" << B16 + "HOONE SEINAD"
+      << "";
     for (const QString& row : TableRows(out.walls, separator))
         l << B14 + row;
     l << "";
@@ -71,11 +73,14 @@ BuildingReportText BuildingReport(const Building& b, const QString& separator) {
         l << B14 + line;
     for (const QString& line : UndefinedChecks(out.walls))
         l << B14 + line;
-    l << "" << "";
+    l << ""
+      << "";
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        l << WallPart + b.walls[i].name + "\"" << "";
+        l << WallPart + b.walls[i].name + "\""
+          << "";
         l << parts[i];
-        l << "" << "";
+        l << ""
+          << "";
     }
 
     std::vector<const WallOutcome*> outcomes;

@@ -107,8 +107,8 @@ private:
         qreal widest = 0;
         for (const QString& line : lines_)
             if (table.Next(line))
-                widest = std::max(widest,
-                                  QFontMetricsF(tableFont_, &device).horizontalAdvance(line));
+                widest =
+                    std::max(widest, QFontMetricsF(tableFont_, &device).horizontalAdvance(line));
         if (widest > width_)
             tableFont_.setPointSizeF(std::max(4.0, BodyPointSize * width_ / widest * 0.98));
     }
