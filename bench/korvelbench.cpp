@@ -8,8 +8,10 @@
 #include "About.h"
 #include "KORVELs.h"
 #include "KORVELsein.h"
+#include "KorvelsBuildingReport.h"
 #include "KorvelsCsv.h"
 #include "KorvelsInput.h"
+#include "ReportPrint.h"
 #include "TulemusedValik.h"
 #include "WallChecks.h"
 
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -233,6 +236,45 @@ int main(int argc, char* argv[]) {
             sink = sink + record.floc;
         }
     });
+    // A building of 2000 walls in one file, read and checked, against the
+    // same walls' --check from the table; the report of 200 walls as text and
+    // as PDF against the walls' own reports composed one by one.
+    Korvel::Building building;
+    for (std::size_t i = 0; i < 2000; ++i) {
+        const auto& w = table.walls[i];
+        building.walls.push_back({w.name, w.checked.calculation, w.checked.record});
+    }
+    const QString buildingPath = dir.filePath("building.korvel");
+    {
+        QFile f(buildingPath);
+        const QByteArray bytes = Korvel::WriteBuilding(building);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return 1;
+    }
+    std::size_t buildingWalls = 0;
+    const double buildingMs = MedianMs(5, [&] {
+        buildingWalls += Korvel::CheckWalls({buildingPath}, sep).size();
+    });
+    if (buildingWalls != 5 * building.walls.size()) return 1;
+    building.walls.resize(200);
+    std::size_t reportLines = 0;
+    const double houseMs = MedianMs(5, [&] {
+        reportLines += std::size_t(Korvel::BuildingReport(building, sep).lines.size());
+    });
+    const double wallsMs = MedianMs(5, [&] {
+        for (std::size_t i = 0; i < building.walls.size(); ++i)
+            reportLines += std::size_t(Korvel::BuildingWallReport(building, i, sep).lines.size());
+    });
+    const QStringList houseLines = Korvel::BuildingReport(building, sep).lines;
+    const auto printPdf = [&](const QStringList& lines) {
+        const auto printer = Korvel::NewReportPrinter();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(dir.filePath("house.pdf"));
+        if (!Korvel::PrintReportLines(*printer, lines, Korvel::ReportFont()).isEmpty()) sink = -1;
+    };
+    const double housePdfMs = MedianMs(3, [&] { printPdf(houseLines); });
+    const QStringList oneWall = Korvel::BuildingWallReport(building, 0, sep).lines;
+    const double wallPdfMs = MedianMs(3, [&] { printPdf(oneWall); });
+
     if (checkedLines != 5 * static_cast<std::size_t>(wallCount + 2)) {
         std::fprintf(stderr, "--check gave %zu lines\n", checkedLines / 5);
         return 1;
@@ -257,10 +299,18 @@ int main(int argc, char* argv[]) {
     std::printf("| %-34s | %10.0f %-5s | %10.0f %-5s | %7.3f | %-12s |\n",
                 "--check, 10 000 walls of a CSV", checkPerSec, "/s", rawPerSec, "/s",
                 checkPerSec / rawPerSec, ">= 100000/s");
+    const double buildingPerSec = 2000 / (buildingMs / 1000);
+    std::printf("| %-34s | %10.0f %-5s | %10.0f %-5s | %7.3f | %-12s |\n",
+                "--check, a 2000-wall building file", buildingPerSec, "/s", checkPerSec, "/s",
+                buildingPerSec / checkPerSec, ">= 100000/s");
+    Row("report of a 200-wall building, text", houseMs, "ms", wallsMs, "<= 500 ms");
+    Row("report of a 200-wall building, PDF", housePdfMs, "ms", wallPdfMs, "<= 10000 ms");
     Row("--report of a file, as text", Median(reportMs), "ms", Median(bareMs), "");
     Row("--report of a file, as PDF", Median(pdfMs), "ms", Median(bareMs), "");
     std::printf("\nbaselines: bare QMainWindow process; click on a button without handler; "
                 "copying a fresh record; the record's operations for the same walls; "
+                "--check of the table for a building; the walls' own reports one by one (text) "
+                "and one wall's PDF for a building's report; "
                 "the bare window's start-up (%d start-ups, %d handler runs)\n",
                 startups, runs);
     return 0;
