@@ -205,9 +205,10 @@ QString TMainKORVELseinForm::LoadFile(const QString& path) {
     // checked from the command line.
     if (read.building.walls.size() > 1)
         return QString("Faili \"%1\" ei saa avada:\nselles on hoone %2 seinaga, aken hoiab ühte "
-                       "seina. Hoone aruande annab korvelsein --report \"%1\".")
+                       "seina. Hoone aruande annab käsk\n\nkorvelsein --report \"%3\"")
             .arg(Shown(path))
-            .arg(read.building.walls.size());
+            .arg(read.building.walls.size())
+            .arg(QFileInfo(path).fileName());
     const Korvel::CheckedCalculation checked = read.building.Checked(0);
     wallName_ = read.building.walls.front().name;
     wallChecks_ = checked.calculation.checks;
