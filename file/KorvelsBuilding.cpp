@@ -14,6 +14,10 @@ namespace Korvel {
 
 namespace {
 
+const QSet<QString> WallKeys{"name", "block", "checks", "inputs", "options"};
+
+const QSet<QString> CheckNames{"vertical", "concentrated", "support"};
+
 constexpr const char* CheckKeys[] = {"vertical", "concentrated", "support"};
 
 CheckedBuilding Refused(const QString& why) {
@@ -36,9 +40,7 @@ QString ReadChecks(const QJsonObject& wall, Calculation& c) {
     if (!wall.contains("checks")) return {};
     if (!wall.value("checks").isObject()) return Json::TypeError("checks", "objekt");
     const QJsonObject checks = wall.value("checks").toObject();
-    if (QString why = Json::UnknownKey(checks, "checks.", {"vertical", "concentrated", "support"});
-        !why.isEmpty())
-        return why;
+    if (QString why = Json::UnknownKey(checks, "checks.", CheckNames); !why.isEmpty()) return why;
     for (std::size_t i = 0; i < c.checks.size(); ++i) {
         const QJsonValue v = checks.value(CheckKeys[i]);
         if (v.isUndefined()) continue;
@@ -84,8 +86,7 @@ CheckedBuilding ReadVersion2(const QJsonObject& top, std::string_view sep) {
         if (const auto it = names.constFind(name); it != names.cend())
             return Refused(where + QString("sama nimi on juba seinal %1").arg(it.value()));
         names.insert(name, int(i + 1));
-        if (QString why = Json::UnknownKey(o, "", {"name", "block", "checks", "inputs", "options"});
-            !why.isEmpty())
+        if (QString why = Json::UnknownKey(o, "", WallKeys); !why.isEmpty())
             return Refused(where + why);
         Calculation c = start;
         if (QString why = ReadChecks(o, c); !why.isEmpty()) return Refused(where + why);

@@ -3,14 +3,16 @@
 #include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 
+#include <QByteArrayView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QStringDecoder>
 #include <charconv>
 #include <vector>
 
 namespace Korvel::Json {
+
+const QSet<QString> OptionKeys{"CheckBox1", "CheckBox2", "position"};
 
 QString Quoted(const QString& s) {
     const QByteArray a = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
@@ -44,19 +46,29 @@ QString DuplicateKey(const QByteArray& json) {
             while (j < json.size() && json[j] != '"')
                 j += json[j] == '\\' ? 2 : 1;
             if (expectKey && !stack.empty() && stack.back().object) {
-                const QByteArray raw = "[" + json.mid(i, j - i + 1) + "]";
-                const QString key = QJsonDocument::fromJson(raw).array().at(0).toString();
+                // Only a key with an escape needs the JSON parser to be read.
+                const QByteArrayView inner(json.constData() + i + 1, j - i - 1);
+                const QString key =
+                    inner.contains('\\')
+                        ? QJsonDocument::fromJson("[" + json.mid(i, j - i + 1) + "]")
+                              .array()
+                              .at(0)
+                              .toString()
+                        : QString::fromUtf8(inner);
                 Level& level = stack.back();
-                const QString path = level.path.isEmpty() ? key : level.path + "." + key;
-                if (level.keys.contains(key)) return path;
+                if (level.keys.contains(key))
+                    return level.path.isEmpty() ? key : level.path + "." + key;
                 level.keys.insert(key);
-                lastKey = path;
+                lastKey = key;
                 expectKey = false;
             }
             i = j;
         } else if (c == '{' || c == '[') {
             const bool inObject = !stack.empty() && stack.back().object;
-            stack.push_back({c == '{', inObject ? lastKey : QString(), {}});
+            QString path;
+            if (inObject)
+                path = stack.back().path.isEmpty() ? lastKey : stack.back().path + "." + lastKey;
+            stack.push_back({c == '{', path, {}});
             expectKey = c == '{';
         } else if (c == '}' || c == ']') {
             if (!stack.empty()) stack.pop_back();
@@ -85,12 +97,8 @@ QString ParseDocument(const QByteArray& bytes, qint64 maxSize, const QString& to
     if (bytes.size() > maxSize) return tooBig;
     QByteArray text = bytes;
     if (text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);
-    {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = utf8.decode(text);
-        if (utf8.hasError() || text.contains('\0'))
-            return "fail ei ole UTF-8 tekst, see ei ole KORVEL arvutuse fail";
-    }
+    if (!QByteArrayView(text).isValidUtf8() || text.contains('\0'))
+        return "fail ei ole UTF-8 tekst, see ei ole KORVEL arvutuse fail";
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -146,9 +154,7 @@ QString ReadWallEntries(const QJsonObject& top, Calculation& c, bool checksFromK
     if (top.contains("options")) {
         if (!top.value("options").isObject()) return TypeError("options", "objekt");
         const QJsonObject options = top.value("options").toObject();
-        if (QString why = UnknownKey(options, "options.", {"CheckBox1", "CheckBox2", "position"});
-            !why.isEmpty())
-            return why;
+        if (QString why = UnknownKey(options, "options.", OptionKeys); !why.isEmpty()) return why;
         for (const char* key : {"CheckBox1", "CheckBox2"}) {
             if (!options.contains(key)) continue;
             if (!options.value(key).isBool())
