@@ -1,10 +1,10 @@
 #include "KorvelsBuilding.h"
 
+#include "FileBytes.h"
 #include "KorvelsJson.h"
 #include "ProgramVersion.h"
 #include "SingleLine.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
@@ -179,12 +179,9 @@ CheckedBuilding ReadBuilding(const QByteArray& bytes, std::string_view decimalSe
 }
 
 CheckedBuilding ReadBuildingFile(const QString& path, std::string_view decimalSeparator) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Refused("faili ei saa lugeda: seda ei ole või selle lugemiseks puudub õigus");
-    // A file that is too big is not read whole.
-    const QByteArray bytes = file.read(MaxBuildingFileSize + 1);
-    if (file.error() != QFileDevice::NoError) return Refused("faili lugemine katkes");
+    QByteArray bytes;
+    if (QString why = ReadAtMost(path, MaxBuildingFileSize, bytes); !why.isEmpty())
+        return Refused(why);
     return ReadBuilding(bytes, decimalSeparator, QFileInfo(path).fileName());
 }
 

@@ -1,12 +1,12 @@
 #include "KorvelsCsv.h"
 
+#include "FileBytes.h"
 #include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
 #include "SingleLine.h"
 
 #include <QByteArrayView>
-#include <QFile>
 #include <QStringList>
 #include <array>
 #include <string>
@@ -427,12 +427,8 @@ CsvTable ReadCsv(const QByteArray& bytes, std::string_view decimalSeparator) {
 
 QString ReadCsvFileRows(const QString& path, std::string_view decimalSeparator,
                         const std::function<void(CsvWall&)>& take) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "faili ei saa lugeda: seda ei ole või selle lugemiseks puudub õigus";
-    // A file that is too big is not read whole.
-    const QByteArray bytes = file.read(MaxCsvFileSize + 1);
-    if (file.error() != QFileDevice::NoError) return "faili lugemine katkes";
+    QByteArray bytes;
+    if (QString why = ReadAtMost(path, MaxCsvFileSize, bytes); !why.isEmpty()) return why;
     return ReadCsvRows(bytes, decimalSeparator, take);
 }
 

@@ -1,5 +1,6 @@
 #include "KorvelsFile.h"
 
+#include "FileBytes.h"
 #include "KorvelsChecks.h"
 #include "KorvelsInputs.h"
 #include "KorvelsJson.h"
@@ -7,7 +8,6 @@
 #include "ProgramVersion.h"
 #include "SingleLine.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -140,12 +140,9 @@ CheckedCalculation CheckCalculation(const Calculation& c, std::string_view decim
 }
 
 CheckedCalculation ReadCalculationFile(const QString& path, std::string_view decimalSeparator) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Refused("faili ei saa lugeda: seda ei ole või selle lugemiseks puudub õigus");
-    // A file that is too big is not read whole.
-    const QByteArray bytes = file.read(MaxCalculationFileSize + 1);
-    if (file.error() != QFileDevice::NoError) return Refused("faili lugemine katkes");
+    QByteArray bytes;
+    if (QString why = ReadAtMost(path, MaxCalculationFileSize, bytes); !why.isEmpty())
+        return Refused(why);
     return ReadCalculation(bytes, decimalSeparator);
 }
 
