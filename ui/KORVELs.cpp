@@ -75,6 +75,7 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
     BuildKoondjPage();
     BuildToesPage();
     BuildTulemusedPage();
+    BuildWallRow();
 
     ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);
     ArvutPageControl->setCurrentWidget(KandevArvut);
@@ -88,7 +89,6 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
     Korvel::FitToScreen(this);
     // A calculation file dropped on the window opens it.
     setAcceptDrops(true);
-    savedCalculation_ = CurrentCalculation();
 }
 
 TMainKORVELseinForm::~TMainKORVELseinForm() = default;

@@ -315,8 +315,8 @@ public:
     Korvel::Calculation CurrentCalculation() const;
     // The same as the fields show them (locale's separator), for the report.
     Korvel::Calculation ShownCalculation() const;
-    // What "Salvesta" writes: the window's wall as a building of one wall,
-    // with the name and the checks it was opened with.
+    // What "Salvesta" writes: the building's walls, the current one as the
+    // pages hold it.
     Korvel::Building CurrentBuilding() const;
     // Puts a checked calculation into the window and the record; startTexts
     // shows the fields' start texts instead of the calculation's.
@@ -330,6 +330,22 @@ public:
     // The file named at program start: opened before the window shows; a
     // refusal is told once the About box has been dismissed.
     void OpenAtStart(const QString& path);
+
+    // ---- the building's walls (KORVELsBuilding.cpp)
+    QLabel* SeinLabel = nullptr;
+    QComboBox* SeinComboBox = nullptr;
+    void BuildWallRow();
+    int WallCount() const { return static_cast<int>(building_.walls.size()); }
+    int CurrentWall() const { return current_; }
+    // Keeps the current wall's values in the building, then puts wall's into
+    // the pages as opening a file does; not a change by itself.
+    void MakeWallCurrent(int wall);
+    // The window's building replaced: the first wall current, nothing to save.
+    void SetBuilding(const Korvel::Building& b);
+    // Whether the building differs from what was last saved or opened.
+    bool BuildingModified() const;
+    // After any change of the walls: the drop-down and the modified marker.
+    void WallsChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -345,10 +361,15 @@ private:
     QLineEdit* NumEdit(std::size_t index) const;
     QString filePath_;
     QString startWarning_;
-    Korvel::Calculation savedCalculation_;
-    // The wall's name and applying checks as the opened file gave them.
-    QString wallName_ = "Sein 1";
+    // The walls; the current one's entry is brought up to date from the
+    // pages by StoreCurrentWall before it is used.
+    Korvel::Building building_;
+    int current_ = 0;
+    Korvel::Building savedBuilding_;
+    // The current wall's applying checks.
     std::array<bool, 3> wallChecks_{true, true, true};
+    void StoreCurrentWall();
+    void RefreshWallList();
     bool applying_ = false;
     bool aboutShown_ = false;
     QWidget* lastPage_ = nullptr;

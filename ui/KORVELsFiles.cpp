@@ -88,10 +88,16 @@ Calculation TMainKORVELseinForm::CurrentCalculation() const {
 }
 
 Korvel::Building TMainKORVELseinForm::CurrentBuilding() const {
-    Korvel::Building b;
-    const Calculation c = CurrentCalculation();
-    b.project = c.project;
-    b.walls.push_back({wallName_, c, *ARVUT});
+    Korvel::Building b = building_;
+    b.walls[static_cast<std::size_t>(current_)].calculation = ShownCalculation();
+    b.walls[static_cast<std::size_t>(current_)].record = *ARVUT;
+    b.project = CurrentCalculation().project;
+    // The walls keep their texts as shown; the file has the decimal point.
+    for (Korvel::BuildingWall& w : b.walls) {
+        for (QString& text : w.calculation.inputs)
+            text.replace(',', '.');
+        w.calculation.project = b.project;
+    }
     return b;
 }
 
@@ -138,7 +144,7 @@ void TMainKORVELseinForm::ApplyCalculation(const Calculation& c, const TArvutuse
 void TMainKORVELseinForm::DocumentChanged() {
     if (applying_) return;
     // A text rewritten to the same value ("1" to "1.00") is no change.
-    const bool modified = !CurrentCalculation().SameValues(savedCalculation_);
+    const bool modified = BuildingModified();
     if (modified != isWindowModified()) UpdateTitle(modified);
 }
 
@@ -181,11 +187,15 @@ bool TMainKORVELseinForm::MaybeSave() {
 void TMainKORVELseinForm::New1Click() {
     if (!MaybeSave()) return;
     Calculation start = Calculation::Start();
-    wallName_ = "Sein 1";
     wallChecks_ = start.checks;
     ApplyCalculation(start, TArvutused(), true);
+    building_ = {};
+    building_.walls.push_back({"Sein 1", start, TArvutused()});
+    current_ = 0;
+    StoreCurrentWall();
+    savedBuilding_ = building_;
+    WallsChanged();
     filePath_.clear();
-    savedCalculation_ = CurrentCalculation();
     UpdateTitle(false);
 }
 
@@ -201,20 +211,8 @@ QString TMainKORVELseinForm::LoadFile(const QString& path) {
         Korvel::ReadBuildingFile(path, Korvel::DecimalSeparator().toStdString());
     if (!read.error.isEmpty())
         return QString("Faili \"%1\" ei saa avada:\n%2.").arg(Shown(path), read.error);
-    // The window holds one wall; a building of several is reported and
-    // checked from the command line.
-    if (read.building.walls.size() > 1)
-        return QString("Faili \"%1\" ei saa avada:\nselles on hoone %2 seinaga, aken hoiab ühte "
-                       "seina. Hoone aruande annab käsk\n\nkorvelsein --report \"%3\"")
-            .arg(Shown(path))
-            .arg(read.building.walls.size())
-            .arg(QFileInfo(path).fileName());
-    const Korvel::CheckedCalculation checked = read.building.Checked(0);
-    wallName_ = read.building.walls.front().name;
-    wallChecks_ = checked.calculation.checks;
-    ApplyCalculation(checked.calculation, checked.record);
+    SetBuilding(read.building);
     filePath_ = QFileInfo(path).absoluteFilePath();
-    savedCalculation_ = CurrentCalculation();
     UpdateTitle(false);
     return {};
 }
@@ -246,9 +244,10 @@ bool TMainKORVELseinForm::SaveAs1Click() {
 }
 
 bool TMainKORVELseinForm::SaveFile(const QString& path) {
-    const Calculation c = CurrentCalculation();
+    StoreCurrentWall();
+    const Korvel::Building b = CurrentBuilding();
     const bool existed = QFileInfo::exists(path);
-    const QString failure = Korvel::WriteAtomically(path, Korvel::WriteBuilding(CurrentBuilding()));
+    const QString failure = Korvel::WriteAtomically(path, Korvel::WriteBuilding(b));
     if (!failure.isEmpty()) {
         Korvel::ShowWarning(
             this, QString("Faili \"%1\" ei saanud salvestada: %2. %3")
@@ -257,7 +256,7 @@ bool TMainKORVELseinForm::SaveFile(const QString& path) {
         return false;
     }
     filePath_ = QFileInfo(path).absoluteFilePath();
-    savedCalculation_ = c;
+    savedBuilding_ = building_;
     UpdateTitle(false);
     return true;
 }
