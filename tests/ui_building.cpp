@@ -1,11 +1,18 @@
 // The building in the window: walls made current one after another keep
 // their values and texts, the building comes back from its file, and a
 // change of a wall no longer in the pages is not lost without a question.
+#include "Colours.h"
 #include "KorvelsBuilding.h"
+#include "KorvelsBuildingReport.h"
 #include "KorvelsInputs.h"
+#include "NumberText.h"
 #include "UiTest.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QInputDialog>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstring>
 
@@ -54,6 +61,47 @@ protected:
     void Choose(int wall) {
         W->SeinComboBox->setCurrentIndex(wall);
         emit W->SeinComboBox->activated(wall);
+    }
+
+    // Every cell as the building report's table gives it, without a window.
+    void ExpectTableIsTheBuildingsVerdicts() {
+        const auto report =
+            Korvel::BuildingReport(W->CurrentBuilding(), Korvel::DecimalSeparator());
+        QTableWidget* t = W->SeinadTable;
+        ASSERT_EQ(t->rowCount(), static_cast<int>(report.walls.size()));
+        for (int r = 0; r < t->rowCount(); ++r) {
+            const Korvel::CheckedWall& w = report.walls[static_cast<std::size_t>(r)];
+            EXPECT_EQ(t->item(r, 0)->text(), w.name);
+            EXPECT_EQ(t->item(r, 1)->text(), w.block);
+            for (int k = 0; k < Korvel::CheckKindCount; ++k) {
+                const auto& c = w.checks[static_cast<std::size_t>(k)];
+                QTableWidgetItem* cell = t->item(r, 3 + k);
+                EXPECT_EQ(cell->text(), Korvel::CheckCell(c).trimmed()) << r << " " << k;
+                if (c.Computed()) {
+                    EXPECT_EQ(cell->background().color(), c.state == Korvel::CheckState::Passed
+                                                              ? Korvel::MarkerGreen
+                                                              : Korvel::MarkerRed);
+                }
+            }
+        }
+        EXPECT_EQ(W->HooneLabel->text(), Korvel::Summary(report.walls).join('\n'));
+        EXPECT_EQ(t->selectionModel()->selectedRows().value(0).row(), W->CurrentWall());
+    }
+
+    // Answers the rename dialog with name; the buttons it showed.
+    QStringList Rename(const QString& name) {
+        QStringList buttons;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            EXPECT_EQ(d->textValue(), W->SeinComboBox->currentText());
+            for (QAbstractButton* b : d->findChild<QDialogButtonBox*>()->buttons())
+                buttons << b->text().remove('&');
+            d->setTextValue(name);
+            d->accept();
+        });
+        Click(W->NimetaSeinButton);
+        return buttons;
     }
 
     QStringList FieldTexts() const {
@@ -130,6 +178,90 @@ TEST_F(BuildingTest, AChangeOfAWallNoLongerCurrentIsAskedAbout) {
     EXPECT_EQ(warnings.questions.size(), 1);
     Choose(0);
     EXPECT_EQ(W->hEdit->text(), "2800");
+}
+
+TEST_F(BuildingTest, TheTableFollowsAnInputChangeOfTheCurrentWall) {
+    ShowMainWindow();
+    OpenThreeWalls();
+    ExpectTableIsTheBuildingsVerdicts();
+    const QString before = W->SeinadTable->item(0, 3)->text();
+    Paste(W->PvldEdit, "690");
+    EXPECT_NE(W->SeinadTable->item(0, 3)->text(), before);
+    ExpectTableIsTheBuildingsVerdicts();
+    Choose(2);
+    Paste(W->qdEdit, "900");
+    ExpectTableIsTheBuildingsVerdicts();
+}
+
+TEST_F(BuildingTest, ATickLeavesACheckOutOfTheCountsAndArvutaBringsItBack) {
+    ShowMainWindow();
+    OpenThreeWalls();
+    Paste(W->PvldEdit, "690"); // the vertical capacity fails
+    const QString failing = W->HooneLabel->text();
+    W->SeinadTable->item(0, 3)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(W->SeinadTable->item(0, 3)->text(), "");
+    EXPECT_NE(W->HooneLabel->text(), failing);
+    EXPECT_FALSE(W->CurrentBuilding().walls[0].calculation.checks[0]);
+    ExpectTableIsTheBuildingsVerdicts();
+    EXPECT_TRUE(W->isWindowModified());
+    // A wall not in the pages, and "ARVUTA" of the current one.
+    W->SeinadTable->item(1, 5)->setCheckState(Qt::Unchecked); // no tick: nothing happens
+    W->SeinadTable->item(1, 6)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(W->CurrentBuilding().walls[1].calculation.checks[2]);
+    ExpectTableIsTheBuildingsVerdicts();
+    Click(W->Button1);
+    EXPECT_EQ(W->SeinadTable->item(0, 3)->checkState(), Qt::Checked);
+    EXPECT_EQ(W->HooneLabel->text(), failing);
+}
+
+TEST_F(BuildingTest, AddRenameDeleteAndMoveWalls) {
+    ShowMainWindow();
+    OpenThreeWalls();
+    Choose(1);
+    Paste(W->hEdit, "2600");
+    Click(W->LisaSeinButton);
+    EXPECT_EQ(W->CurrentWall(), 2);
+    EXPECT_EQ(W->SeinComboBox->currentText(), "Sein 1");
+    EXPECT_EQ(W->hEdit->text(), "2600");
+    ExpectTableIsTheBuildingsVerdicts();
+
+    // "S-3" is taken: refused with the reason, nothing changes.
+    const QStringList buttons = Rename("S-3");
+    EXPECT_EQ(buttons, (QStringList{"OK", "Loobu"}));
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_TRUE(warnings.texts[0].contains("juba")) << warnings.texts[0].toStdString();
+    EXPECT_TRUE(warnings.allWarningIcon && warnings.allSingleOk);
+    EXPECT_EQ(W->SeinComboBox->currentText(), "Sein 1");
+    Rename("S-2b");
+    EXPECT_EQ(W->SeinComboBox->itemText(2), "S-2b");
+    EXPECT_EQ(W->SeinadTable->item(2, 0)->text(), "S-2b");
+
+    Click(W->YlesButton);
+    EXPECT_EQ(W->CurrentWall(), 1);
+    EXPECT_EQ(W->SeinComboBox->itemText(1), "S-2b");
+    EXPECT_EQ(W->SeinComboBox->itemText(2), "S-2");
+    EXPECT_EQ(W->hEdit->text(), "2600");
+    ExpectTableIsTheBuildingsVerdicts();
+
+    // Asked first; "No" keeps it, "Yes" deletes it and the next becomes current.
+    Click(W->KustutaSeinButton);
+    ASSERT_EQ(warnings.questions.size(), 1);
+    EXPECT_EQ(warnings.questions[0], "Kas kustutada sein \"S-2b\"?");
+    EXPECT_EQ(W->WallCount(), 4);
+    warnings.yesNoAnswer = QMessageBox::Yes;
+    Click(W->KustutaSeinButton);
+    EXPECT_EQ(W->WallCount(), 3);
+    EXPECT_EQ(W->SeinComboBox->currentText(), "S-2");
+    EXPECT_EQ(W->hEdit->text(), "2600");
+    ExpectTableIsTheBuildingsVerdicts();
+    Choose(2);
+    Click(W->KustutaSeinButton);
+    EXPECT_EQ(W->SeinComboBox->currentText(), "S-2");
+    Click(W->KustutaSeinButton);
+    EXPECT_EQ(W->WallCount(), 1);
+    EXPECT_FALSE(W->KustutaSeinButton->isEnabled());
+    EXPECT_EQ(W->SeinComboBox->currentText(), "S-1");
+    ExpectTableIsTheBuildingsVerdicts();
 }
 
 } // namespace

@@ -66,6 +66,7 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
         addPage("KandevArvut", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
     KoondjArvut = addPage("KoondjArvut", "Koormamine koondatud jõuga");
     ToesArvut = addPage("ToesArvut", "Toesõlmed");
+    HooneArvut = addPage("HooneArvut", "Hoone");
     TulemusedNt = addPage("TulemusedNt", "Tulemused");
 
     FormCrete();
@@ -75,6 +76,7 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
     BuildKoondjPage();
     BuildToesPage();
     BuildTulemusedPage();
+    BuildHoonePage();
     BuildWallRow();
 
     ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);
@@ -133,6 +135,7 @@ void TMainKORVELseinForm::BuildMenu() {
     Toes = action(Arvutused1, "Toes", "Toesõlmed");
 
     Tulemused = bar->addMenu("Tulemused");
+    BuildHooneMenu();
     Tulemused->setObjectName("Tulemused");
     KuvaTulemused = action(Tulemused, "KuvaTulemused", "Kuva tulemused ...");
     KuvaTulemused->setEnabled(false);

@@ -7,6 +7,7 @@
 #include "KorvelsArvut.h"
 #include "KorvelsBuilding.h"
 #include "KorvelsFile.h"
+#include "KorvelsTable.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -33,6 +34,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTabWidget;
+class QTableWidget;
 class QTextEdit;
 class QWidget;
 
@@ -347,6 +349,33 @@ public:
     // After any change of the walls: the drop-down and the modified marker.
     void WallsChanged();
 
+    // ---- the page "Hoone" and its menu (HoonePage.cpp)
+    QWidget* HooneArvut = nullptr;
+    QTableWidget* SeinadTable = nullptr;
+    QPushButton* LisaSeinButton = nullptr;
+    QPushButton* NimetaSeinButton = nullptr;
+    QPushButton* KustutaSeinButton = nullptr;
+    QPushButton* YlesButton = nullptr;
+    QPushButton* AllaButton = nullptr;
+    QLabel* HooneLabel = nullptr;
+    QMenu* HooneMenu = nullptr;
+    QAction* LisaSein1 = nullptr;
+    QAction* NimetaSein1 = nullptr;
+    QAction* KustutaSein1 = nullptr;
+    QAction* EelmineSein1 = nullptr;
+    QAction* JargmineSein1 = nullptr;
+    QAction* HooneAruanne1 = nullptr;
+    void BuildHoonePage();
+    void BuildHooneMenu();
+    void LisaSeinClick();
+    void NimetaSeinClick();
+    void KustutaSeinClick();
+    // Moves the current wall step places, staying current.
+    void MoveWall(int step);
+    void HooneAruanneClick();
+    // Every wall's verdicts as the table shows them, in the building's order.
+    const std::vector<Korvel::CheckedWall>& WallOutcomes() const { return outcomes_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -370,6 +399,17 @@ private:
     std::array<bool, 3> wallChecks_{true, true, true};
     void StoreCurrentWall();
     void RefreshWallList();
+    std::vector<Korvel::CheckedWall> outcomes_;
+    bool fillingTable_ = false;
+    // A wall as the table checks it: the current one from the pages.
+    Korvel::CheckedCalculation WallToCheck(int wall) const;
+    void EvaluateRow(int wall);
+    void EvaluateAllRows();
+    void ShowRow(int wall);
+    void ShowAllRows();
+    // The summary, the selected row and what the buttons can do.
+    void ShowBuildingState();
+    void SetWallCheck(int wall, int page, bool on);
     bool applying_ = false;
     bool aboutShown_ = false;
     QWidget* lastPage_ = nullptr;

@@ -56,6 +56,7 @@ void TMainKORVELseinForm::BuildWallRow() {
     building_.walls.assign(1, first);
     current_ = 0;
     savedBuilding_ = building_;
+    EvaluateAllRows();
     RefreshWallList();
 }
 
@@ -90,6 +91,7 @@ void TMainKORVELseinForm::SetBuilding(const Korvel::Building& b) {
     ApplyCalculation(c.calculation, c.record);
     StoreCurrentWall();
     savedBuilding_ = building_;
+    EvaluateAllRows();
     RefreshWallList();
 }
 
@@ -122,6 +124,7 @@ void TMainKORVELseinForm::RefreshWallList() {
         SeinComboBox->addItems(names);
     }
     SeinComboBox->setCurrentIndex(current_);
+    if (outcomes_.size() == building_.walls.size()) ShowBuildingState();
 }
 
 void TMainKORVELseinForm::WallsChanged() {

@@ -143,6 +143,12 @@ void TMainKORVELseinForm::ApplyCalculation(const Calculation& c, const TArvutuse
 
 void TMainKORVELseinForm::DocumentChanged() {
     if (applying_) return;
+    // The table follows the current wall at once.
+    if (outcomes_.size() == building_.walls.size()) {
+        EvaluateRow(current_);
+        ShowRow(current_);
+        ShowBuildingState();
+    }
     // A text rewritten to the same value ("1" to "1.00") is no change.
     const bool modified = BuildingModified();
     if (modified != isWindowModified()) UpdateTitle(modified);
@@ -194,6 +200,7 @@ void TMainKORVELseinForm::New1Click() {
     current_ = 0;
     StoreCurrentWall();
     savedBuilding_ = building_;
+    EvaluateAllRows();
     WallsChanged();
     filePath_.clear();
     UpdateTitle(false);
