@@ -264,4 +264,59 @@ TEST_F(BuildingTest, AddRenameDeleteAndMoveWalls) {
     ExpectTableIsTheBuildingsVerdicts();
 }
 
+TEST_F(BuildingTest, ACsvWithOneRefusedRowIsRefusedWholeAndAGoodOneOpens) {
+    ShowMainWindow();
+    const QByteArray block = Korvel::Catalogue()[0].name;
+    const QByteArray bad = "name;block;hEdit;LEdit;rooEdit;PvldEdit\r\n"
+                           "A;" +
+                           block +
+                           ";2500;5000;1;10\r\n"
+                           "B;" +
+                           block +
+                           ";abc;5000;1;10\r\n"
+                           ";;;;;\r\n"
+                           "C;" +
+                           block + ";2600;5000;1;10\r\n";
+    ASSERT_TRUE(Write(Path("seinad.csv"), bad));
+    Paste(W->hEdit, "2900");
+    EXPECT_FALSE(W->OpenFile(Path("seinad.csv")));
+    ASSERT_EQ(warnings.texts.size(), 1);
+    EXPECT_TRUE(warnings.texts[0].contains("rida 3")) << warnings.texts[0].toStdString();
+    EXPECT_FALSE(warnings.texts[0].contains("rida 2")) << warnings.texts[0].toStdString();
+    EXPECT_EQ(W->WallCount(), 1);
+    EXPECT_EQ(W->hEdit->text(), "2900");
+
+    ASSERT_TRUE(Write(Path("seinad.csv"), QByteArray(bad).replace("abc", "2700")));
+    ASSERT_TRUE(W->OpenFile(Path("seinad.csv"))) << warnings.texts.join('|').toStdString();
+    EXPECT_EQ(W->WallCount(), 3);
+    EXPECT_EQ(W->SeinComboBox->itemText(2), "C");
+    EXPECT_EQ(W->hEdit->text(), "2500");
+    EXPECT_EQ(W->windowTitle(), "seinad.csv[*] – KORVEL poorbetoonseinte arvutus")
+        << W->windowTitle().toStdString();
+    EXPECT_EQ(W->FilePath(), "");
+}
+
+TEST_F(BuildingTest, TheExportedCsvOpensAsTheSameBuilding) {
+    ShowMainWindow();
+    OpenThreeWalls();
+    // The options of a check that does not apply are not exported: the
+    // concentrated load applies again where its option is on.
+    W->SeinadTable->item(1, 4)->setCheckState(Qt::Checked);
+    W->SeinadTable->item(2, 4)->setCheckState(Qt::Checked);
+    W->SeinadTable->item(0, 6)->setCheckState(Qt::Unchecked);
+    Paste(W->PvldEdit, "12" + Sep() + "25");
+    const Korvel::Building before = W->CurrentBuilding();
+    ASSERT_TRUE(W->ExportCsv(Path("maja.csv")));
+    QFile f(Path("maja.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFname;block;hEdit;"));
+    EXPECT_EQ(bytes.count("\r\n"), 4);
+    EXPECT_TRUE(bytes.contains(";12,25;"));
+    W->New1Click();
+    ASSERT_TRUE(W->OpenFile(Path("maja.csv"))) << warnings.texts.join('|').toStdString();
+    EXPECT_TRUE(W->CurrentBuilding() == before);
+    EXPECT_EQ(W->CurrentBuilding().project, before.project);
+}
+
 } // namespace

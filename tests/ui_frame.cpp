@@ -121,6 +121,7 @@ TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {
           {"Open1", "Ava ..."},
           {"Save1", "Salvesta"},
           {"SaveAs1", "Salvesta nimega ..."},
+          {"ExportCsv1", "Ekspordi CSV-faili ..."},
           {"", ""},
           {"Print1", "Prindi ..."},
           {"N1", ""},

@@ -114,6 +114,8 @@ void TMainKORVELseinForm::BuildMenu() {
     Save1->setShortcut(QKeySequence("Ctrl+S"));
     SaveAs1 = action(File1, "SaveAs1", "Salvesta nimega ...");
     SaveAs1->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    ExportCsv1 = action(File1, "ExportCsv1", "Ekspordi CSV-faili ...");
+    ExportCsv1->setShortcut(QKeySequence("Ctrl+E"));
     File1->addSeparator();
     Print1 = action(File1, "Print1", "Prindi ...");
     Print1->setShortcut(QKeySequence("Ctrl+P"));
@@ -148,6 +150,7 @@ void TMainKORVELseinForm::BuildMenu() {
     connect(Open1, &QAction::triggered, this, &TMainKORVELseinForm::Open1Click);
     connect(Save1, &QAction::triggered, this, &TMainKORVELseinForm::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &TMainKORVELseinForm::SaveAs1Click);
+    connect(ExportCsv1, &QAction::triggered, this, &TMainKORVELseinForm::ExportCsv1Click);
     connect(Print1, &QAction::triggered, this, &TMainKORVELseinForm::Print1Click);
     connect(Exit1, &QAction::triggered, this, &TMainKORVELseinForm::Exit1Click);
     connect(Sisestandmed, &QAction::triggered, this, &TMainKORVELseinForm::SisestandmedClick);

@@ -329,6 +329,12 @@ public:
     // Asks whether to save unsaved changes; false when the user cancels.
     bool MaybeSave();
     QString FilePath() const { return filePath_; }
+    // A CSV file as a new building, every row checked first (KORVELsCsv.cpp).
+    QString LoadCsv(const QString& path);
+    bool ExportCsv1Click();
+    // Writes every wall as a row; false with the warning shown when it failed.
+    bool ExportCsv(const QString& path);
+    QAction* ExportCsv1 = nullptr;
     // The file named at program start: opened before the window shows; a
     // refusal is told once the About box has been dismissed.
     void OpenAtStart(const QString& path);
@@ -395,6 +401,8 @@ private:
     Korvel::Building building_;
     int current_ = 0;
     Korvel::Building savedBuilding_;
+    // What the title names while the building has no file of its own (a CSV).
+    QString openedName_;
     // The current wall's applying checks.
     std::array<bool, 3> wallChecks_{true, true, true};
     void StoreCurrentWall();
@@ -416,3 +424,6 @@ private:
 };
 
 extern TMainKORVELseinForm* MainKORVELseinForm;
+
+// Whether path names a spreadsheet's CSV file.
+bool IsCsvPath(const QString& path);

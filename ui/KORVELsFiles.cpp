@@ -52,7 +52,8 @@ QString DroppedFile(const QMimeData* mime) {
     const QList<QUrl> urls = mime->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
     const QString path = urls.first().toLocalFile();
-    return QFileInfo(path).suffix().compare(Korvel::CalculationSuffix, Qt::CaseInsensitive) == 0
+    return QFileInfo(path).suffix().compare(Korvel::CalculationSuffix, Qt::CaseInsensitive) == 0 ||
+                   IsCsvPath(path)
                ? path
                : QString();
 }
@@ -156,8 +157,8 @@ void TMainKORVELseinForm::DocumentChanged() {
 
 void TMainKORVELseinForm::UpdateTitle(bool modified) {
     QString title = AppTitle;
-    if (!filePath_.isEmpty()) {
-        QString name = QFileInfo(filePath_).fileName();
+    if (!filePath_.isEmpty() || !openedName_.isEmpty()) {
+        QString name = filePath_.isEmpty() ? openedName_ : QFileInfo(filePath_).fileName();
         name.replace("[*]", "[*][*]"); // a literal one in the name stays literal
         title = name + "[*] – " + AppTitle;
     } else if (modified) {
@@ -203,23 +204,27 @@ void TMainKORVELseinForm::New1Click() {
     EvaluateAllRows();
     WallsChanged();
     filePath_.clear();
+    openedName_.clear();
     UpdateTitle(false);
 }
 
 void TMainKORVELseinForm::Open1Click() {
     if (!MaybeSave()) return;
     const QString dir = filePath_.isEmpty() ? QString() : QFileInfo(filePath_).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, "Ava arvutus", dir, FileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Ava arvutus", dir, FileFilter + ";;Tabelid (*.csv)");
     if (!path.isEmpty()) OpenFile(path);
 }
 
 QString TMainKORVELseinForm::LoadFile(const QString& path) {
+    if (IsCsvPath(path)) return LoadCsv(path);
     const Korvel::CheckedBuilding read =
         Korvel::ReadBuildingFile(path, Korvel::DecimalSeparator().toStdString());
     if (!read.error.isEmpty())
         return QString("Faili \"%1\" ei saa avada:\n%2.").arg(Shown(path), read.error);
     SetBuilding(read.building);
     filePath_ = QFileInfo(path).absoluteFilePath();
+    openedName_.clear();
     UpdateTitle(false);
     return {};
 }
@@ -245,7 +250,11 @@ bool TMainKORVELseinForm::SaveAs1Click() {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(FileFilter);
     dialog.setDefaultSuffix(Korvel::CalculationSuffix);
-    if (!filePath_.isEmpty()) dialog.selectFile(filePath_);
+    if (!filePath_.isEmpty())
+        dialog.selectFile(filePath_);
+    else if (!openedName_.isEmpty())
+        dialog.selectFile(QFileInfo(openedName_).completeBaseName() + "." +
+                          Korvel::CalculationSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     return SaveFile(dialog.selectedFiles().first());
 }
@@ -263,6 +272,7 @@ bool TMainKORVELseinForm::SaveFile(const QString& path) {
         return false;
     }
     filePath_ = QFileInfo(path).absoluteFilePath();
+    openedName_.clear();
     savedBuilding_ = building_;
     UpdateTitle(false);
     return true;
