@@ -188,6 +188,11 @@ TEST_F(BuildingTest, TheTableFollowsAnInputChangeOfTheCurrentWall) {
     Paste(W->PvldEdit, "690");
     EXPECT_NE(W->SeinadTable->item(0, 3)->text(), before);
     ExpectTableIsTheBuildingsVerdicts();
+    // Read out in words: the column, the wall, the verdict and the figure.
+    const auto report = Korvel::BuildingReport(W->CurrentBuilding(), Korvel::DecimalSeparator());
+    EXPECT_EQ(W->SeinadTable->item(0, 3)->data(Qt::AccessibleTextRole).toString(),
+              "S-1, kandevõime: ei vasta, kasutusaste " +
+                  Korvel::UtilisationText(report.walls[0].checks[0]) + ", märgitud");
     Choose(2);
     Paste(W->qdEdit, "900");
     ExpectTableIsTheBuildingsVerdicts();
@@ -317,6 +322,28 @@ TEST_F(BuildingTest, TheExportedCsvOpensAsTheSameBuilding) {
     ASSERT_TRUE(W->OpenFile(Path("maja.csv"))) << warnings.texts.join('|').toStdString();
     EXPECT_TRUE(W->CurrentBuilding() == before);
     EXPECT_EQ(W->CurrentBuilding().project, before.project);
+}
+
+TEST_F(BuildingTest, TheReportsNameTheWallAndHooneAruanneReportsEveryWall) {
+    ShowMainWindow();
+    OpenThreeWalls();
+    Choose(1);
+    const QStringList lines = CalculateAndReport();
+    // The wall is named where the building's report of that wall names it.
+    const QStringList alone =
+        Korvel::BuildingWallReport(W->CurrentBuilding(), 1, Korvel::DecimalSeparator()).lines;
+    EXPECT_EQ(lines.mid(0, 11), alone.mid(0, 11));
+    EXPECT_EQ(lines.value(9), QString(14, ' ') + "Sein: S-2");
+
+    W->HooneAruanne1->trigger();
+    EXPECT_EQ(W->ArvutPageControl->currentWidget(), W->TulemusedNt);
+    EXPECT_TRUE(W->Print1->isEnabled());
+    EXPECT_EQ(W->ReportLines().join('\n').toStdString(),
+              Korvel::BuildingReport(W->CurrentBuilding(), Korvel::DecimalSeparator())
+                  .lines.join('\n')
+                  .toStdString());
+    Paste(W->hEdit, "2650");
+    EXPECT_FALSE(W->ResultsTabVisible());
 }
 
 } // namespace

@@ -271,6 +271,7 @@ void TMainKORVELseinForm::SetWallCheck(int wall, int page, bool on) {
     EvaluateRow(wall);
     ShowRow(wall);
     ShowBuildingState();
+    HideResultsTab();
     DocumentChanged();
 }
 

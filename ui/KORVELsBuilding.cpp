@@ -128,6 +128,8 @@ void TMainKORVELseinForm::RefreshWallList() {
 }
 
 void TMainKORVELseinForm::WallsChanged() {
+    // A report on display names the walls as they were.
+    HideResultsTab();
     RefreshWallList();
     DocumentChanged();
 }
