@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstring>
 
 using Korvel::Calculation;
@@ -344,6 +345,19 @@ TEST_F(BuildingTest, TheReportsNameTheWallAndHooneAruanneReportsEveryWall) {
                   .toStdString());
     Paste(W->hEdit, "2650");
     EXPECT_FALSE(W->ResultsTabVisible());
+}
+
+TEST_F(BuildingTest, EnterOnARowMakesItsWallCurrentAndShowsTheFirstPage) {
+    ShowMainWindow();
+    OpenThreeWalls();
+    W->activateWindow();
+    W->ArvutPageControl->setCurrentWidget(W->HooneArvut);
+    W->SeinadTable->setFocus();
+    W->SeinadTable->setCurrentCell(2, 1);
+    QTest::keyClick(W->SeinadTable, Qt::Key_Return);
+    EXPECT_EQ(W->CurrentWall(), 2);
+    EXPECT_EQ(W->SeinComboBox->currentText(), "S-3");
+    EXPECT_EQ(W->ArvutPageControl->currentWidget(), W->KandevArvut);
 }
 
 } // namespace
