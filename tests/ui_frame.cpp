@@ -74,7 +74,8 @@ TEST_F(FrameTest, CaptionAndFixedSize) {
     EXPECT_EQ(W->minimumSize(), W->maximumSize());
     EXPECT_FALSE(W->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(W->centralWidget()->width(), 767);
-    EXPECT_EQ(W->centralWidget()->height() + W->StatusBar1->height(), 638);
+    // 638 and the row that chooses the wall.
+    EXPECT_EQ(W->centralWidget()->height() + W->StatusBar1->height(), 638 + 30);
 }
 
 TEST_F(FrameTest, DialogTitlesAreNotExtendedWithTheApplicationName) {
@@ -120,6 +121,7 @@ TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {
           {"Open1", "Ava ..."},
           {"Save1", "Salvesta"},
           {"SaveAs1", "Salvesta nimega ..."},
+          {"ExportCsv1", "Ekspordi CSV-faili ..."},
           {"", ""},
           {"Print1", "Prindi ..."},
           {"N1", ""},
@@ -130,6 +132,16 @@ TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {
          {{"Kandev", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime"},
           {"Koondj", "Koormamine koondatud jõuga"},
           {"Toes", "Toesõlmed"}}},
+        {"HooneMenu",
+         "Hoone",
+         {{"LisaSein1", "Lisa sein"},
+          {"NimetaSein1", "Nimeta ümber ..."},
+          {"KustutaSein1", "Kustuta sein"},
+          {"", ""},
+          {"EelmineSein1", "Eelmine sein"},
+          {"JargmineSein1", "Järgmine sein"},
+          {"", ""},
+          {"HooneAruanne1", "Hoone aruanne"}}},
         {"Tulemused", "Tulemused", {{"KuvaTulemused", "Kuva tulemused ..."}}},
         {"Help1", "AbiInfo", {{"About", "Programmist ..."}}}};
 
@@ -151,7 +163,10 @@ TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {
             if (*caption) {
                 EXPECT_EQ(a->text(), QString::fromUtf8(caption));
             }
-            const bool disabledAtStart = a == W->Print1 || a == W->KuvaTulemused;
+            // With one wall there is none to delete or to go to.
+            const bool disabledAtStart = a == W->Print1 || a == W->KuvaTulemused ||
+                                         a == W->KustutaSein1 || a == W->EelmineSein1 ||
+                                         a == W->JargmineSein1;
             EXPECT_EQ(a->isEnabled(), !disabledAtStart) << name;
         }
     }

@@ -6,14 +6,20 @@
 // The seed is printed; reproduce a failure with KORVEL_SEED=<seed>, run a
 // longer sweep with KORVEL_EVENTS=<count> (and KORVEL_SEEDS=<number of seeds>).
 #include "KoondjLisa.h"
+#include "KorvelsBuilding.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
+#include "KorvelsTable.h"
+#include "KorvelsWall.h"
 #include "NumberText.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
@@ -75,7 +81,7 @@ protected:
     QLineEdit* RandomEdit() { return Edit(ranges[Pick(static_cast<int>(std::size(ranges)))].edit); }
 
     void RandomEvent() {
-        const int choice = Pick(14);
+        const int choice = Pick(20);
         if (std::getenv("KORVEL_TRACE")) std::printf("event kind %d\n", choice);
         switch (choice) {
         case 0:
@@ -122,9 +128,92 @@ protected:
             if (W->KuvaTulemused->isEnabled()) ComposeReport();
             break;
         case 13:
-            W->ArvutPageControl->setCurrentIndex(Pick(3));
+            W->ArvutPageControl->setCurrentIndex(Pick(4));
+            break;
+        case 14: {
+            const int wall = Pick(W->SeinComboBox->count());
+            W->SeinComboBox->setCurrentIndex(wall);
+            emit W->SeinComboBox->activated(wall);
             break;
         }
+        case 15: {
+            QAction* step = Chance(0.5) ? W->EelmineSein1 : W->JargmineSein1;
+            if (step->isEnabled()) step->trigger();
+            if (Chance(0.5))
+                emit W->SeinadTable->activated(
+                    W->SeinadTable->model()->index(Pick(W->SeinadTable->rowCount()), Pick(8)));
+            break;
+        }
+        case 16:
+            if (W->WallCount() < 6) Click(W->LisaSeinButton);
+            break;
+        case 17: {
+            static const char* names[] = {"Sein 1", "Sein 2", "S-1", "", " S", "Välissein"};
+            const QString name = QString::fromUtf8(names[Pick(6)]);
+            QTimer::singleShot(0, [name] {
+                if (auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                    d->setTextValue(name);
+                    d->accept();
+                }
+            });
+            Click(W->NimetaSeinButton);
+            break;
+        }
+        case 18:
+            warnings.yesNoAnswer = Chance(0.5) ? QMessageBox::Yes : QMessageBox::No;
+            if (W->KustutaSeinButton->isEnabled()) Click(W->KustutaSeinButton);
+            break;
+        case 19: {
+            QPushButton* move = Chance(0.5) ? W->YlesButton : W->AllaButton;
+            if (Chance(0.5) && move->isEnabled()) {
+                Click(move);
+                break;
+            }
+            const int columns[] = {3, 4, 6};
+            QTableWidgetItem* cell =
+                W->SeinadTable->item(Pick(W->SeinadTable->rowCount()), columns[Pick(3)]);
+            cell->setCheckState(cell->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            break;
+        }
+        }
+    }
+
+    // The drop-down, the table and its summary are the building's walls,
+    // each evaluated on its own without any window.
+    void CheckBuilding(std::uint64_t seed, int event) {
+        const Korvel::Building b = W->CurrentBuilding();
+        const int n = static_cast<int>(b.walls.size());
+        ASSERT_EQ(W->SeinComboBox->count(), n) << "seed " << seed << ", event " << event;
+        ASSERT_EQ(W->SeinComboBox->currentIndex(), W->CurrentWall()) << "event " << event;
+        ASSERT_EQ(W->SeinadTable->rowCount(), n) << "event " << event;
+        ASSERT_EQ(W->SeinadTable->selectionModel()->selectedRows().value(0).row(), W->CurrentWall())
+            << "event " << event;
+        ASSERT_EQ(W->KustutaSeinButton->isEnabled(), n > 1);
+        std::vector<Korvel::CheckedWall> walls;
+        for (int i = 0; i < n; ++i) {
+            const auto& wall = b.walls[static_cast<std::size_t>(i)];
+            ASSERT_EQ(W->SeinComboBox->itemText(i), wall.name);
+            Korvel::CheckedWall w;
+            static_cast<Korvel::WallOutcome&>(w) = Korvel::EvaluateWall(
+                b.Checked(static_cast<std::size_t>(i)), Korvel::DecimalSeparator());
+            w.name = wall.name;
+            w.block = wall.calculation.block;
+            ASSERT_EQ(W->SeinadTable->item(i, 0)->text(), wall.name);
+            for (int k = 0; k < Korvel::CheckKindCount; ++k)
+                ASSERT_EQ(W->SeinadTable->item(i, 3 + k)->text().toStdString(),
+                          Korvel::CheckCell(w.checks[static_cast<std::size_t>(k)])
+                              .trimmed()
+                              .toStdString())
+                    << "wall " << i << ", check " << k << " (seed " << seed << ", event " << event
+                    << ")";
+            const int columns[] = {3, 4, 6};
+            for (int page = 0; page < 3; ++page)
+                ASSERT_EQ(W->SeinadTable->item(i, columns[page])->checkState() == Qt::Checked,
+                          wall.calculation.checks[static_cast<std::size_t>(page)])
+                    << "event " << event;
+            walls.push_back(std::move(w));
+        }
+        ASSERT_EQ(W->HooneLabel->text(), Korvel::Summary(walls).join('\n')) << "event " << event;
     }
 
     void ComposeReport() {
@@ -281,6 +370,8 @@ TEST_F(RandomTest, RandomEventsKeepTheWindowConsistent) {
             CheckInputs(seed, i);
             if (HasFatalFailure()) return;
             CheckResults(seed, i);
+            if (HasFatalFailure()) return;
+            CheckBuilding(seed, i);
             if (HasFatalFailure()) return;
         }
     }

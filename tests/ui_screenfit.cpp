@@ -115,7 +115,7 @@ TEST_F(ScreenFitTest, OnALaptopEveryControlAndTheStatusBarCanBeReached) {
         ASSERT_TRUE(View(W)->verticalScrollBar()->isVisible());
         Click(W->CheckBox2);
         Click(W->CheckBox1);
-        for (QWidget* page : {W->KandevArvut, W->KoondjArvut, W->ToesArvut}) {
+        for (QWidget* page : {W->KandevArvut, W->KoondjArvut, W->ToesArvut, W->HooneArvut}) {
             W->ArvutPageControl->setCurrentWidget(page);
             for (QWidget* w : W->Frame->findChildren<QWidget*>())
                 if (IsControl(w) && ShownNow(w, W)) ExpectReachable(w, avail);

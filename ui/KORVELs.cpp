@@ -66,6 +66,7 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
         addPage("KandevArvut", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
     KoondjArvut = addPage("KoondjArvut", "Koormamine koondatud jõuga");
     ToesArvut = addPage("ToesArvut", "Toesõlmed");
+    HooneArvut = addPage("HooneArvut", "Hoone");
     TulemusedNt = addPage("TulemusedNt", "Tulemused");
 
     FormCrete();
@@ -75,6 +76,8 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
     BuildKoondjPage();
     BuildToesPage();
     BuildTulemusedPage();
+    BuildHoonePage();
+    BuildWallRow();
 
     ArvutPageControl->setTabVisible(ArvutPageControl->indexOf(TulemusedNt), false);
     ArvutPageControl->setCurrentWidget(KandevArvut);
@@ -88,7 +91,6 @@ TMainKORVELseinForm::TMainKORVELseinForm(QWidget* parent) : QMainWindow(parent) 
     Korvel::FitToScreen(this);
     // A calculation file dropped on the window opens it.
     setAcceptDrops(true);
-    savedCalculation_ = CurrentCalculation();
 }
 
 TMainKORVELseinForm::~TMainKORVELseinForm() = default;
@@ -112,6 +114,8 @@ void TMainKORVELseinForm::BuildMenu() {
     Save1->setShortcut(QKeySequence("Ctrl+S"));
     SaveAs1 = action(File1, "SaveAs1", "Salvesta nimega ...");
     SaveAs1->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    ExportCsv1 = action(File1, "ExportCsv1", "Ekspordi CSV-faili ...");
+    ExportCsv1->setShortcut(QKeySequence("Ctrl+E"));
     File1->addSeparator();
     Print1 = action(File1, "Print1", "Prindi ...");
     Print1->setShortcut(QKeySequence("Ctrl+P"));
@@ -133,6 +137,7 @@ void TMainKORVELseinForm::BuildMenu() {
     Toes = action(Arvutused1, "Toes", "Toesõlmed");
 
     Tulemused = bar->addMenu("Tulemused");
+    BuildHooneMenu();
     Tulemused->setObjectName("Tulemused");
     KuvaTulemused = action(Tulemused, "KuvaTulemused", "Kuva tulemused ...");
     KuvaTulemused->setEnabled(false);
@@ -145,6 +150,7 @@ void TMainKORVELseinForm::BuildMenu() {
     connect(Open1, &QAction::triggered, this, &TMainKORVELseinForm::Open1Click);
     connect(Save1, &QAction::triggered, this, &TMainKORVELseinForm::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &TMainKORVELseinForm::SaveAs1Click);
+    connect(ExportCsv1, &QAction::triggered, this, &TMainKORVELseinForm::ExportCsv1Click);
     connect(Print1, &QAction::triggered, this, &TMainKORVELseinForm::Print1Click);
     connect(Exit1, &QAction::triggered, this, &TMainKORVELseinForm::Exit1Click);
     connect(Sisestandmed, &QAction::triggered, this, &TMainKORVELseinForm::SisestandmedClick);

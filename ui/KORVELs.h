@@ -7,6 +7,7 @@
 #include "KorvelsArvut.h"
 #include "KorvelsBuilding.h"
 #include "KorvelsFile.h"
+#include "KorvelsTable.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -33,6 +34,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTabWidget;
+class QTableWidget;
 class QTextEdit;
 class QWidget;
 
@@ -315,8 +317,8 @@ public:
     Korvel::Calculation CurrentCalculation() const;
     // The same as the fields show them (locale's separator), for the report.
     Korvel::Calculation ShownCalculation() const;
-    // What "Salvesta" writes: the window's wall as a building of one wall,
-    // with the name and the checks it was opened with.
+    // What "Salvesta" writes: the building's walls, the current one as the
+    // pages hold it.
     Korvel::Building CurrentBuilding() const;
     // Puts a checked calculation into the window and the record; startTexts
     // shows the fields' start texts instead of the calculation's.
@@ -327,9 +329,58 @@ public:
     // Asks whether to save unsaved changes; false when the user cancels.
     bool MaybeSave();
     QString FilePath() const { return filePath_; }
+    // A CSV file as a new building, every row checked first (KORVELsCsv.cpp).
+    QString LoadCsv(const QString& path);
+    bool ExportCsv1Click();
+    // Writes every wall as a row; false with the warning shown when it failed.
+    bool ExportCsv(const QString& path);
+    QAction* ExportCsv1 = nullptr;
     // The file named at program start: opened before the window shows; a
     // refusal is told once the About box has been dismissed.
     void OpenAtStart(const QString& path);
+
+    // ---- the building's walls (KORVELsBuilding.cpp)
+    QLabel* SeinLabel = nullptr;
+    QComboBox* SeinComboBox = nullptr;
+    void BuildWallRow();
+    int WallCount() const { return static_cast<int>(building_.walls.size()); }
+    int CurrentWall() const { return current_; }
+    // Keeps the current wall's values in the building, then puts wall's into
+    // the pages as opening a file does; not a change by itself.
+    void MakeWallCurrent(int wall);
+    // The window's building replaced: the first wall current, nothing to save.
+    void SetBuilding(const Korvel::Building& b);
+    // Whether the building differs from what was last saved or opened.
+    bool BuildingModified() const;
+    // After any change of the walls: the drop-down and the modified marker.
+    void WallsChanged();
+
+    // ---- the page "Hoone" and its menu (HoonePage.cpp)
+    QWidget* HooneArvut = nullptr;
+    QTableWidget* SeinadTable = nullptr;
+    QPushButton* LisaSeinButton = nullptr;
+    QPushButton* NimetaSeinButton = nullptr;
+    QPushButton* KustutaSeinButton = nullptr;
+    QPushButton* YlesButton = nullptr;
+    QPushButton* AllaButton = nullptr;
+    QLabel* HooneLabel = nullptr;
+    QMenu* HooneMenu = nullptr;
+    QAction* LisaSein1 = nullptr;
+    QAction* NimetaSein1 = nullptr;
+    QAction* KustutaSein1 = nullptr;
+    QAction* EelmineSein1 = nullptr;
+    QAction* JargmineSein1 = nullptr;
+    QAction* HooneAruanne1 = nullptr;
+    void BuildHoonePage();
+    void BuildHooneMenu();
+    void LisaSeinClick();
+    void NimetaSeinClick();
+    void KustutaSeinClick();
+    // Moves the current wall step places, staying current.
+    void MoveWall(int step);
+    void HooneAruanneClick();
+    // Every wall's verdicts as the table shows them, in the building's order.
+    const std::vector<Korvel::CheckedWall>& WallOutcomes() const { return outcomes_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -345,13 +396,34 @@ private:
     QLineEdit* NumEdit(std::size_t index) const;
     QString filePath_;
     QString startWarning_;
-    Korvel::Calculation savedCalculation_;
-    // The wall's name and applying checks as the opened file gave them.
-    QString wallName_ = "Sein 1";
+    // The walls; the current one's entry is brought up to date from the
+    // pages by StoreCurrentWall before it is used.
+    Korvel::Building building_;
+    int current_ = 0;
+    Korvel::Building savedBuilding_;
+    // What the title names while the building has no file of its own (a CSV).
+    QString openedName_;
+    // The current wall's applying checks.
     std::array<bool, 3> wallChecks_{true, true, true};
+    void StoreCurrentWall();
+    void RefreshWallList();
+    std::vector<Korvel::CheckedWall> outcomes_;
+    bool fillingTable_ = false;
+    // A wall as the table checks it: the current one from the pages.
+    Korvel::CheckedCalculation WallToCheck(int wall) const;
+    void EvaluateRow(int wall);
+    void EvaluateAllRows();
+    void ShowRow(int wall);
+    void ShowAllRows();
+    // The summary, the selected row and what the buttons can do.
+    void ShowBuildingState();
+    void SetWallCheck(int wall, int page, bool on);
     bool applying_ = false;
     bool aboutShown_ = false;
     QWidget* lastPage_ = nullptr;
 };
 
 extern TMainKORVELseinForm* MainKORVELseinForm;
+
+// Whether path names a spreadsheet's CSV file.
+bool IsCsvPath(const QString& path);

@@ -52,7 +52,8 @@ QString DroppedFile(const QMimeData* mime) {
     const QList<QUrl> urls = mime->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
     const QString path = urls.first().toLocalFile();
-    return QFileInfo(path).suffix().compare(Korvel::CalculationSuffix, Qt::CaseInsensitive) == 0
+    return QFileInfo(path).suffix().compare(Korvel::CalculationSuffix, Qt::CaseInsensitive) == 0 ||
+                   IsCsvPath(path)
                ? path
                : QString();
 }
@@ -88,10 +89,16 @@ Calculation TMainKORVELseinForm::CurrentCalculation() const {
 }
 
 Korvel::Building TMainKORVELseinForm::CurrentBuilding() const {
-    Korvel::Building b;
-    const Calculation c = CurrentCalculation();
-    b.project = c.project;
-    b.walls.push_back({wallName_, c, *ARVUT});
+    Korvel::Building b = building_;
+    b.walls[static_cast<std::size_t>(current_)].calculation = ShownCalculation();
+    b.walls[static_cast<std::size_t>(current_)].record = *ARVUT;
+    b.project = CurrentCalculation().project;
+    // The walls keep their texts as shown; the file has the decimal point.
+    for (Korvel::BuildingWall& w : b.walls) {
+        for (QString& text : w.calculation.inputs)
+            text.replace(',', '.');
+        w.calculation.project = b.project;
+    }
     return b;
 }
 
@@ -137,15 +144,21 @@ void TMainKORVELseinForm::ApplyCalculation(const Calculation& c, const TArvutuse
 
 void TMainKORVELseinForm::DocumentChanged() {
     if (applying_) return;
+    // The table follows the current wall at once.
+    if (outcomes_.size() == building_.walls.size()) {
+        EvaluateRow(current_);
+        ShowRow(current_);
+        ShowBuildingState();
+    }
     // A text rewritten to the same value ("1" to "1.00") is no change.
-    const bool modified = !CurrentCalculation().SameValues(savedCalculation_);
+    const bool modified = BuildingModified();
     if (modified != isWindowModified()) UpdateTitle(modified);
 }
 
 void TMainKORVELseinForm::UpdateTitle(bool modified) {
     QString title = AppTitle;
-    if (!filePath_.isEmpty()) {
-        QString name = QFileInfo(filePath_).fileName();
+    if (!filePath_.isEmpty() || !openedName_.isEmpty()) {
+        QString name = filePath_.isEmpty() ? openedName_ : QFileInfo(filePath_).fileName();
         name.replace("[*]", "[*][*]"); // a literal one in the name stays literal
         title = name + "[*] – " + AppTitle;
     } else if (modified) {
@@ -181,40 +194,37 @@ bool TMainKORVELseinForm::MaybeSave() {
 void TMainKORVELseinForm::New1Click() {
     if (!MaybeSave()) return;
     Calculation start = Calculation::Start();
-    wallName_ = "Sein 1";
     wallChecks_ = start.checks;
     ApplyCalculation(start, TArvutused(), true);
+    building_ = {};
+    building_.walls.push_back({"Sein 1", start, TArvutused()});
+    current_ = 0;
+    StoreCurrentWall();
+    savedBuilding_ = building_;
+    EvaluateAllRows();
+    WallsChanged();
     filePath_.clear();
-    savedCalculation_ = CurrentCalculation();
+    openedName_.clear();
     UpdateTitle(false);
 }
 
 void TMainKORVELseinForm::Open1Click() {
     if (!MaybeSave()) return;
     const QString dir = filePath_.isEmpty() ? QString() : QFileInfo(filePath_).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, "Ava arvutus", dir, FileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Ava arvutus", dir, FileFilter + ";;Tabelid (*.csv)");
     if (!path.isEmpty()) OpenFile(path);
 }
 
 QString TMainKORVELseinForm::LoadFile(const QString& path) {
+    if (IsCsvPath(path)) return LoadCsv(path);
     const Korvel::CheckedBuilding read =
         Korvel::ReadBuildingFile(path, Korvel::DecimalSeparator().toStdString());
     if (!read.error.isEmpty())
         return QString("Faili \"%1\" ei saa avada:\n%2.").arg(Shown(path), read.error);
-    // The window holds one wall; a building of several is reported and
-    // checked from the command line.
-    if (read.building.walls.size() > 1)
-        return QString("Faili \"%1\" ei saa avada:\nselles on hoone %2 seinaga, aken hoiab ühte "
-                       "seina. Hoone aruande annab käsk\n\nkorvelsein --report \"%3\"")
-            .arg(Shown(path))
-            .arg(read.building.walls.size())
-            .arg(QFileInfo(path).fileName());
-    const Korvel::CheckedCalculation checked = read.building.Checked(0);
-    wallName_ = read.building.walls.front().name;
-    wallChecks_ = checked.calculation.checks;
-    ApplyCalculation(checked.calculation, checked.record);
+    SetBuilding(read.building);
     filePath_ = QFileInfo(path).absoluteFilePath();
-    savedCalculation_ = CurrentCalculation();
+    openedName_.clear();
     UpdateTitle(false);
     return {};
 }
@@ -240,15 +250,20 @@ bool TMainKORVELseinForm::SaveAs1Click() {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(FileFilter);
     dialog.setDefaultSuffix(Korvel::CalculationSuffix);
-    if (!filePath_.isEmpty()) dialog.selectFile(filePath_);
+    if (!filePath_.isEmpty())
+        dialog.selectFile(filePath_);
+    else if (!openedName_.isEmpty())
+        dialog.selectFile(QFileInfo(openedName_).completeBaseName() + "." +
+                          Korvel::CalculationSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     return SaveFile(dialog.selectedFiles().first());
 }
 
 bool TMainKORVELseinForm::SaveFile(const QString& path) {
-    const Calculation c = CurrentCalculation();
+    StoreCurrentWall();
+    const Korvel::Building b = CurrentBuilding();
     const bool existed = QFileInfo::exists(path);
-    const QString failure = Korvel::WriteAtomically(path, Korvel::WriteBuilding(CurrentBuilding()));
+    const QString failure = Korvel::WriteAtomically(path, Korvel::WriteBuilding(b));
     if (!failure.isEmpty()) {
         Korvel::ShowWarning(
             this, QString("Faili \"%1\" ei saanud salvestada: %2. %3")
@@ -257,7 +272,8 @@ bool TMainKORVELseinForm::SaveFile(const QString& path) {
         return false;
     }
     filePath_ = QFileInfo(path).absoluteFilePath();
-    savedCalculation_ = c;
+    openedName_.clear();
+    savedBuilding_ = building_;
     UpdateTitle(false);
     return true;
 }

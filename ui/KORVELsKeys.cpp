@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QStyleOptionMenuItem>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextEdit>
 
 namespace {
@@ -55,21 +56,57 @@ public:
 } // namespace
 
 void TMainKORVELseinForm::SetUpKeyboard() {
-    // The panel, the tabs, then each page as its Enter chain runs, its check
+    // The wall, the panel, the tabs, then each page as its Enter chain runs, its check
     // box and radio buttons where they stand, and "ARVUTA" last. Hidden pages
     // and groups drop out of the chain by themselves.
     const QList<QWidget*> order = {
-        hEdit,        LEdit,        rooEdit, TKComboBox, ArvutPageControl, PvldEdit,  evlEdit,
-        PydEdit,      eyEdit,       qtdEdit, Button1,    PdEdit,           tkjEdit,   bkjEdit,
-        altEdit,      CheckBox2,    qndEdit, tnkEdit,    akaEdit,          Button2,   qdEdit,
-        a1Edit,       LtEdit,       btEdit,  EtEdit,     ItEdit,           CheckBox1, RadioButton1,
-        RadioButton2, RadioButton3, stEdit,  Button3,    RichEdit,
+        SeinComboBox,
+        hEdit,
+        LEdit,
+        rooEdit,
+        TKComboBox,
+        ArvutPageControl,
+        PvldEdit,
+        evlEdit,
+        PydEdit,
+        eyEdit,
+        qtdEdit,
+        Button1,
+        PdEdit,
+        tkjEdit,
+        bkjEdit,
+        altEdit,
+        CheckBox2,
+        qndEdit,
+        tnkEdit,
+        akaEdit,
+        Button2,
+        qdEdit,
+        a1Edit,
+        LtEdit,
+        btEdit,
+        EtEdit,
+        ItEdit,
+        CheckBox1,
+        RadioButton1,
+        RadioButton2,
+        RadioButton3,
+        stEdit,
+        Button3,
+        SeinadTable,
+        LisaSeinButton,
+        NimetaSeinButton,
+        KustutaSeinButton,
+        YlesButton,
+        AllaButton,
+        RichEdit,
     };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     auto* enter = new ButtonEnter(this);
-    for (QPushButton* button : {Button1, Button2, Button3})
+    for (QPushButton* button : {Button1, Button2, Button3, LisaSeinButton, NimetaSeinButton,
+                                KustutaSeinButton, YlesButton, AllaButton})
         button->installEventFilter(enter);
 
     // F10 does what Alt alone does: the menu bar takes the keyboard with

@@ -103,7 +103,13 @@ bool TMainKORVELseinForm::AndmeteSisestus() {
         return false;
     }
     aruanne_ = nullptr;
-    for (const QString& line : aruanne.Lines())
+    QStringList lines = aruanne.Lines();
+    // In a building of several walls the wall is named after the project
+    // data, where the building's report of that wall names it.
+    constexpr qsizetype headerLines = 9;
+    if (WallCount() > 1 && lines.size() >= headerLines)
+        lines.insert(headerLines, QString(14, QChar(' ')) + "Sein: " + SeinComboBox->currentText());
+    for (const QString& line : lines)
         AppendLine(line);
     RichEdit->moveCursor(QTextCursor::Start);
     return true;

@@ -25,6 +25,11 @@ WarningCatcher::WarningCatcher() {
             box->button(saveAnswer)->click();
             return;
         }
+        if (box->button(QMessageBox::Yes) && box->button(QMessageBox::No)) {
+            questions << box->text();
+            box->button(yesNoAnswer)->click();
+            return;
+        }
         texts << box->text();
         titles << box->windowTitle();
         if (box->icon() != QMessageBox::Warning) allWarningIcon = false;

@@ -32,6 +32,8 @@ public:
     // The unsaved-changes questions seen, and the answer they get.
     QStringList questions;
     QMessageBox::StandardButton saveAnswer = QMessageBox::Discard;
+    // A question with Yes and No (kept in questions) gets this answer.
+    QMessageBox::StandardButton yesNoAnswer = QMessageBox::No;
     void clear() { texts.clear(), titles.clear(); }
 
 private:
