@@ -129,7 +129,9 @@ TEST_F(FrameTest, MenuItemsHaveTheirNamesCaptionsOrderAndStartStates) {
          "Arvutused",
          {{"Kandev", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime"},
           {"Koondj", "Koormamine koondatud jõuga"},
-          {"Toes", "Toesõlmed"}}},
+          {"Toes", "Toesõlmed"},
+          {"", ""},
+          {"Plokid1", "Sobivad plokid ..."}}},
         {"Tulemused", "Tulemused", {{"KuvaTulemused", "Kuva tulemused ..."}}},
         {"Help1", "AbiInfo", {{"About", "Programmist ..."}}}};
 

@@ -5,15 +5,20 @@
 //
 // The seed is printed; reproduce a failure with KORVEL_SEED=<seed>, run a
 // longer sweep with KORVEL_EVENTS=<count> (and KORVEL_SEEDS=<number of seeds>).
+#include "Colours.h"
 #include "KoondjLisa.h"
+#include "KorvelsBlocks.h"
 #include "KorvelsInput.h"
+#include "KorvelsInputs.h"
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
+#include "Plokid.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
@@ -75,7 +80,7 @@ protected:
     QLineEdit* RandomEdit() { return Edit(ranges[Pick(static_cast<int>(std::size(ranges)))].edit); }
 
     void RandomEvent() {
-        const int choice = Pick(14);
+        const int choice = Pick(15);
         if (std::getenv("KORVEL_TRACE")) std::printf("event kind %d\n", choice);
         switch (choice) {
         case 0:
@@ -124,7 +129,97 @@ protected:
         case 13:
             W->ArvutPageControl->setCurrentIndex(Pick(3));
             break;
+        case 14:
+            ChooseInBlocksDialog();
+            break;
         }
+    }
+
+    // "Sobivad plokid ...": the dialog shows what is computed without a
+    // window; a product chosen in it by any of its ways leaves the state that
+    // choosing it in the block list leaves, and closing it changes nothing.
+    void ChooseInBlocksDialog() {
+        const Korvel::BlockChoice expected =
+            Korvel::ChooseBlock(W->CurrentCalculation(), Korvel::DecimalSeparator());
+        const int row = Pick(W->TKComboBox->count());
+        const int way = Pick(6);
+        int chosen = -1;
+        QString wrong;
+        QTimer::singleShot(0, [&] {
+            auto* form = W->findChild<TPlokidForm*>();
+            if (!form || !form->isVisible()) {
+                wrong = "the dialog did not open";
+                return;
+            }
+            QTableWidget* table = form->PlokidTable;
+            const int selected =
+                expected.recommended >= 0 ? expected.recommended : expected.current;
+            if (form->SelectedBlock() != selected) wrong = "selected row";
+            const QString advice =
+                expected.recommended < 0
+                    ? QString("Ükski plokk ei sobi.")
+                    : QString("Kõige õhem sobiv plokk: %1, suurim kasutusaste %2.")
+                          .arg(Korvel::Catalogue()[static_cast<std::size_t>(expected.recommended)]
+                                   .name,
+                               Korvel::LargestText(expected.products[static_cast<std::size_t>(
+                                   expected.recommended)]));
+            if (form->SoovitusLabel->text() != advice)
+                wrong = "advice " + form->SoovitusLabel->text();
+            for (const Korvel::ProductOutcome& p : expected.products) {
+                const QColor colour = p.Passes() ? Korvel::MarkerGreen : Korvel::MarkerRed;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (table->item(p.block, c)->background().color() != colour)
+                        wrong = QString("colour of row %1").arg(p.block);
+                if (table->item(p.block, table->columnCount() - 1)->text() !=
+                    Korvel::LargestText(p))
+                    wrong = QString("largest of row %1").arg(p.block);
+            }
+            table->selectRow(row);
+            switch (way) {
+            case 0:
+            case 1:
+                form->ValiPlokkButton->click();
+                chosen = row;
+                break;
+            case 2:
+                QTest::keyClick(table, Qt::Key_Return);
+                chosen = row;
+                break;
+            case 3: {
+                // Press, release, double click and release, as a mouse sends them.
+                table->scrollToItem(table->item(row, 0));
+                const QPoint at = table->visualItemRect(table->item(row, 0)).center();
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, at);
+                chosen = row;
+                break;
+            }
+            case 4:
+                form->SulgePlokidButton->click();
+                break;
+            case 5:
+                QTest::keyClick(table, Qt::Key_Escape);
+                break;
+            }
+            if (form->isVisible()) {
+                wrong = QString("still open after way %1").arg(way);
+                form->reject();
+            }
+        });
+        const QStringList before = WindowState();
+        W->Plokid1->trigger();
+        ASSERT_TRUE(wrong.isEmpty()) << wrong.toStdString();
+        if (chosen < 0) {
+            ASSERT_EQ(StateDifference(WindowState(), before), "")
+                << "closing the dialog changed the window";
+            return;
+        }
+        const QStringList viaDialog = WindowState();
+        W->TKComboBox->setCurrentIndex(chosen);
+        emit W->TKComboBox->activated(chosen);
+        ASSERT_EQ(StateDifference(WindowState(), viaDialog), "")
+            << "\"Vali plokk\" is not the block list's choice";
     }
 
     void ComposeReport() {

@@ -70,6 +70,7 @@ public:
     QAction* Kandev = nullptr;
     QAction* Koondj = nullptr;
     QAction* Toes = nullptr;
+    QAction* Plokid1 = nullptr;
     QAction* KuvaTulemused = nullptr;
     QAction* About = nullptr;
 
@@ -80,6 +81,8 @@ public:
     void KandevClick();
     void KoondjClick();
     void ToesClick();
+    // "Sobivad plokid ...": every product on the wall (Plokid.cpp).
+    void PlokidClick();
 
     // Results tab: hidden after every input change, shown by the report.
     void HideResultsTab();
