@@ -26,7 +26,7 @@ BlockChoice ChooseBlock(const CheckedCalculation& wall, const QString& separator
         trial.calculation.block = QString::fromUtf8(catalogue[i].name);
         ApplyBlock(trial.record, catalogue[i]);
         ProductOutcome p;
-        static_cast<WallOutcome&>(p) = EvaluateWall(trial, separator);
+        static_cast<WallOutcome&>(p) = EvaluateWall(trial, separator, false);
         p.block = static_cast<int>(i);
         choice.products.push_back(std::move(p));
     }

@@ -44,7 +44,7 @@ QString Misfits(const std::vector<const char*>& fields, const TArvutused& r,
 
 // The vertical page: its decimal fields rewritten with two decimals, but only
 // once the check is known to succeed on them, as the window does.
-void Vertical(WallResult& w, const std::string& sep) {
+void Vertical(WallResult& w, const std::string& sep, bool shownTexts) {
     CheckOutcome& c = w.checks[static_cast<std::size_t>(CheckKind::Vertical)];
     TArvutused trial = w.record;
     std::vector<std::pair<const char*, double>> rewrites;
@@ -62,6 +62,7 @@ void Vertical(WallResult& w, const std::string& sep) {
         return;
     }
     w.record = trial;
+    if (!shownTexts) return;
     for (const auto& [field, value] : rewrites)
         w.shown.inputs[IndexOf(field)] = QString::fromStdString(FormatFixed(value, 2, sep));
 }
@@ -163,21 +164,24 @@ int ExitStatus(const std::vector<const WallOutcome*>& walls) {
     return status;
 }
 
-WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separator) {
+WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separator,
+                        bool shownTexts) {
     WallResult w;
     if (!checked.error.isEmpty()) {
         w.error = checked.error;
         return w;
     }
     const Calculation& given = checked.calculation;
-    w.shown = given;
-    for (QString& text : w.shown.inputs)
-        text.replace('.', separator);
+    if (shownTexts) {
+        w.shown = given;
+        for (QString& text : w.shown.inputs)
+            text.replace('.', separator);
+    }
     w.record = checked.record;
     const std::string sep = separator.toStdString();
     const auto applies = [&](Page p) { return given.checks[static_cast<std::size_t>(p)]; };
 
-    if (applies(Page::Vertical)) Vertical(w, sep);
+    if (applies(Page::Vertical)) Vertical(w, sep, shownTexts);
     // The slenderness is the wall's own: always computed and judged.
     w.record.labdaHArvutus();
     w.slenderness = w.record.lambdah;
