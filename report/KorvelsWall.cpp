@@ -45,15 +45,19 @@ QString Misfits(const std::vector<const char*>& fields, const TArvutused& r,
 // The vertical page: its decimal fields rewritten with two decimals, but only
 // once the check is known to succeed on them, as the window does.
 void Vertical(WallResult& w, const std::string& sep, bool shownTexts) {
+    // Looked up once: a wall is checked up to 18 times, once with each block.
+    static const std::vector<const InputField*> rewritten = [] {
+        std::vector<const InputField*> fields;
+        for (const char* field : VerticalRewrittenFields())
+            fields.push_back(FindInputField(field));
+        return fields;
+    }();
     CheckOutcome& c = w.checks[static_cast<std::size_t>(CheckKind::Vertical)];
     TArvutused trial = w.record;
-    std::vector<std::pair<const char*, double>> rewrites;
-    for (const char* field : VerticalRewrittenFields()) {
-        double TArvutused::*value = FindInputField(field)->field;
+    for (const InputField* f : rewritten) {
         double shown = 0;
-        ParseNumberText(FormatFixed(trial.*value, 2), shown);
-        trial.*value = shown;
-        rewrites.emplace_back(field, shown);
+        ParseNumberText(FormatFixed(trial.*(f->field), 2), shown);
+        trial.*(f->field) = shown;
     }
     try {
         SetComputed(c, VerticalCheck(trial));
@@ -63,8 +67,9 @@ void Vertical(WallResult& w, const std::string& sep, bool shownTexts) {
     }
     w.record = trial;
     if (!shownTexts) return;
-    for (const auto& [field, value] : rewrites)
-        w.shown.inputs[IndexOf(field)] = QString::fromStdString(FormatFixed(value, 2, sep));
+    for (const InputField* f : rewritten)
+        w.shown.inputs[static_cast<std::size_t>(f - InputFields().data())] =
+            QString::fromStdString(FormatFixed(w.record.*(f->field), 2, sep));
 }
 
 // The concentrated-load page: the force, and the corner with it when it is on.
