@@ -11,11 +11,11 @@ namespace Korvel {
 void Setup(QCommandLineParser& parser, const Options& o) {
     parser.setApplicationDescription("KORVEL poorbetoonseinte arvutus");
     for (const auto* option :
-         {&o.help, &o.version, &o.report, &o.output, &o.wall, &o.check, &o.json})
+         {&o.help, &o.version, &o.report, &o.output, &o.wall, &o.check, &o.blocks, &o.json})
         parser.addOption(*option);
     parser.addPositionalArgument("FAIL",
-                                 "Avatav arvutuse fail (.korvel); võtmega --check ka CSV-failid, "
-                                 "mitu faili.",
+                                 "Avatav arvutuse fail (.korvel); võtmetega --check ja --blocks ka "
+                                 "CSV-failid, mitu faili.",
                                  "[FAIL...]");
 }
 
@@ -79,13 +79,19 @@ QString ParseError(const QCommandLineParser& parser) {
 QString Misuse(const QCommandLineParser& parser, const Options& o) {
     const qsizetype files = parser.positionalArguments().size();
     const bool report = parser.isSet(o.report), check = parser.isSet(o.check);
+    const bool blocks = parser.isSet(o.blocks);
     if (report && check) return "Võtmeid --report ja --check ei saa koos kasutada.";
+    if (blocks && (report || check))
+        return QString("Võtmeid --blocks ja %1 ei saa koos kasutada.")
+            .arg(report ? "--report" : "--check");
     if (parser.isSet(o.output) && !report) return "Võti --output käib ainult võtmega --report.";
-    if (parser.isSet(o.json) && !check) return "Võti --json käib ainult võtmega --check.";
+    if (parser.isSet(o.json) && !check && !blocks)
+        return "Võti --json käib ainult võtmega --check või --blocks.";
     if (parser.isSet(o.wall) && !report) return "Võti --wall käib ainult võtmega --report.";
     if (report && files == 0) return "Võti --report vajab arvutuse faili.";
     if (check && files == 0) return "Võti --check vajab vähemalt ühte faili.";
-    if (!check && files > 1) return "Liiga palju argumente.";
+    if (blocks && files == 0) return "Võti --blocks vajab vähemalt ühte faili.";
+    if (!check && !blocks && files > 1) return "Liiga palju argumente.";
     return {};
 }
 

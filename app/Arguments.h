@@ -24,6 +24,9 @@ struct Options {
         "wall", "Võtmega --report: hoone seina NIMI aruanne, mitte kogu hoone oma.", "NIMI"};
     QCommandLineOption check{"check", "Kontrollib iga seina FAILides (.korvel ja .csv), üks rida "
                                       "seina kohta."};
+    QCommandLineOption blocks{"blocks", "Proovib iga seina FAILides kõigi kataloogi plokkidega: "
+                                        "kas oma plokk sobib ja milline on kõige õhem sobiv "
+                                        "plokk, üks rida seina kohta."};
     QCommandLineOption json{"json", "Kontrolli tulemused ühe JSON-dokumendina."};
 };
 

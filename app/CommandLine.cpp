@@ -2,6 +2,7 @@
 
 #include "Arguments.h"
 #include "AtomicWrite.h"
+#include "BlockChecks.h"
 #include "KorvelsBuildingReport.h"
 #include "KorvelsFile.h"
 #include "KorvelsInput.h"
@@ -56,8 +57,9 @@ int RunCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
     Setup(parser, o);
     const bool parsed = parser.parse(args);
-    const bool work = parsed ? parser.isSet(o.report) || parser.isSet(o.check)
-                             : args.contains("--report") || args.contains("--check");
+    const bool work =
+        parsed ? parser.isSet(o.report) || parser.isSet(o.check) || parser.isSet(o.blocks)
+               : args.contains("--report") || args.contains("--check") || args.contains("--blocks");
     // Qt's window options: the window's application takes them out first.
     if (!parsed && !work && HasQtOption(args)) return -1;
     const bool info = parsed && (parser.isSet(o.help) || parser.isSet(o.version));
@@ -86,6 +88,8 @@ int RunCommandLine(int argc, char* argv[]) {
     if (parser.isSet(o.report))
         return ReportCommand(parser.positionalArguments().first(), parser.value(o.wall),
                              OutputFile(parser, o));
+    if (parser.isSet(o.blocks))
+        return BlocksCommand(parser.positionalArguments(), parser.isSet(o.json));
     return CheckCommand(parser.positionalArguments(), parser.isSet(o.json));
 }
 
@@ -94,8 +98,9 @@ int WindowArguments(const QStringList& arguments, QString& file) {
     QCommandLineParser parser;
     Setup(parser, o);
     QString misuse = parser.parse(arguments) ? Misuse(parser, o) : ParseError(parser);
-    if (misuse.isEmpty() && (parser.isSet(o.report) || parser.isSet(o.check)))
-        misuse = "Võtmeid --report ja --check ei saa kasutada koos Qt akna võtmetega.";
+    if (misuse.isEmpty() &&
+        (parser.isSet(o.report) || parser.isSet(o.check) || parser.isSet(o.blocks)))
+        misuse = "Võtmeid --report, --check ja --blocks ei saa kasutada koos Qt akna võtmetega.";
     if (!misuse.isEmpty()) {
         Print(stderr, "korvelsein: " + misuse + "\n\n" + Usage(parser));
         return 2;
@@ -159,6 +164,14 @@ int CheckCommand(const QStringList& paths, bool json) {
     const std::vector<CheckedWall> walls = CheckWalls(paths, separator);
     if (!WriteOut(json ? CheckJson(walls) : CheckTable(walls, separator))) return 2;
     return CheckStatus(walls);
+}
+
+int BlocksCommand(const QStringList& paths, bool json) {
+    InitDecimalCharSet();
+    const QString separator = DecimalSeparatorChar();
+    const std::vector<WallBlocks> walls = ChooseBlocks(paths, separator, json);
+    if (!WriteOut(json ? BlocksJson(walls) : BlocksTable(walls))) return 2;
+    return BlocksStatus(walls);
 }
 
 } // namespace Korvel

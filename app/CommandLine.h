@@ -9,8 +9,8 @@
 namespace Korvel {
 
 // Runs what the command line asks for when no window is wanted: help,
-// version, a usage error, "--report" or "--check". Returns the exit status,
-// or -1 when the window is to be opened.
+// version, a usage error, "--report", "--check" or "--blocks". Returns the
+// exit status, or -1 when the window is to be opened.
 int RunCommandLine(int argc, char* argv[]);
 
 // For the window: the file to open at start (empty for none), from the
@@ -29,5 +29,10 @@ int ReportCommand(const QString& path, const QString& wall, const QString& outpu
 // "--check": one line per wall of the files, or a JSON document. Returns the
 // exit status: 0 every wall passes, 1 any fails, 2 any could not be checked.
 int CheckCommand(const QStringList& paths, bool json);
+
+// "--blocks": per wall its own block and the thinnest product that carries it,
+// or a JSON document of every product. Returns the exit status: 0 every wall
+// has a passing product, 1 some wall has none, 2 any could not be checked.
+int BlocksCommand(const QStringList& paths, bool json);
 
 } // namespace Korvel

@@ -3,14 +3,18 @@
 // three "ARVUTA" handlers and of composing the full report against a click on
 // a button with no handler, full calculations per second against copying
 // a fresh record, "--check" of a large table against the record's own runs for
-// the same walls, and "--report" of a file, process start included, against the
-// bare window's start-up.
+// the same walls, "--blocks" of it against "--check", the 18 products of one
+// wall, and "--report" of a file, process start included, against the bare
+// window's start-up.
 #include "About.h"
+#include "BlockChecks.h"
 #include "KORVELs.h"
 #include "KORVELsein.h"
+#include "KorvelsBlocks.h"
 #include "KorvelsBuildingReport.h"
 #include "KorvelsCsv.h"
 #include "KorvelsInput.h"
+#include "Plokid.h"
 #include "ReportPrint.h"
 #include "TulemusedValik.h"
 #include "WallChecks.h"
@@ -298,6 +302,23 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "--check gave %zu lines\n", checkedLines / 5);
         return 1;
     }
+    // "--blocks" of the same table, against "--check" of it: 18 products a wall.
+    std::size_t blockLines = 0;
+    const double blocksMs = MedianMs(5, [&] {
+        const auto walls = Korvel::ChooseBlocks({csvPath}, sep, false);
+        blockLines += static_cast<std::size_t>(Korvel::BlocksTable(walls).count('\n'));
+    });
+    if (blockLines != 5 * static_cast<std::size_t>(wallCount + 2)) {
+        std::fprintf(stderr, "--blocks gave %zu lines\n", blockLines / 5);
+        return 1;
+    }
+    // The 18 products of the window's wall, as "Sobivad plokid ..." asks for them.
+    const Korvel::Calculation shownWall = w->CurrentCalculation();
+    const double productsMs =
+        MedianMs(runs, [&] { sink = sink + Korvel::ChooseBlock(shownWall, sep).recommended; });
+    // And the dialog's table of them, as it opens.
+    auto* blocksForm = new TPlokidForm(w);
+    const double tableMs = MedianMs(runs, [&] { blocksForm->FormShow(shownWall); });
 
     std::printf("| %-34s | %16s | %16s | %7s | %-12s |\n", "measure (median)", "KORVELsein",
                 "baseline", "ratio", "target");
@@ -327,11 +348,18 @@ int main(int argc, char* argv[]) {
     Row("window: open a 1000-wall building", openHouseMs, "ms", Median(bareMs), "<= 500 ms");
     Row("window: another of 1000 walls", switchMs * 1000, "us", idleMs * 1000, "< 16000 us");
     Row("window: input, table of 1000", changeMs * 1000, "us", idleMs * 1000, "< 16000 us");
+    const double blocksPerSec = wallCount / (blocksMs / 1000);
+    std::printf("| %-34s | %10.0f %-5s | %10.0f %-5s | %7.3f | %-12s |\n",
+                "--blocks, 10 000 walls of a CSV", blocksPerSec, "/s", checkPerSec, "/s",
+                blocksPerSec / checkPerSec, ">= 10000/s");
+    Row("18 products of the window's wall", productsMs * 1000, "us", idleMs * 1000, "< 16000 us");
+    Row("Sobivad plokid, table of 18 rows", tableMs * 1000, "us", idleMs * 1000, "< 16000 us");
     Row("--report of a file, as text", Median(reportMs), "ms", Median(bareMs), "");
     Row("--report of a file, as PDF", Median(pdfMs), "ms", Median(bareMs), "");
     std::printf("\nbaselines: bare QMainWindow process; click on a button without handler; "
                 "copying a fresh record; the record's operations for the same walls; "
-                "--check of the table for a building; the walls' own reports one by one (text) "
+                "--check of the table for a building and for --blocks; the walls' own reports one "
+                "by one (text) "
                 "and one wall's PDF for a building's report; "
                 "the bare window's start-up (%d start-ups, %d handler runs)\n",
                 startups, runs);

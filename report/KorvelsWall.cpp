@@ -44,16 +44,20 @@ QString Misfits(const std::vector<const char*>& fields, const TArvutused& r,
 
 // The vertical page: its decimal fields rewritten with two decimals, but only
 // once the check is known to succeed on them, as the window does.
-void Vertical(WallResult& w, const std::string& sep) {
+void Vertical(WallResult& w, const std::string& sep, bool shownTexts) {
+    // Looked up once: a wall is checked up to 18 times, once with each block.
+    static const std::vector<const InputField*> rewritten = [] {
+        std::vector<const InputField*> fields;
+        for (const char* field : VerticalRewrittenFields())
+            fields.push_back(FindInputField(field));
+        return fields;
+    }();
     CheckOutcome& c = w.checks[static_cast<std::size_t>(CheckKind::Vertical)];
     TArvutused trial = w.record;
-    std::vector<std::pair<const char*, double>> rewrites;
-    for (const char* field : VerticalRewrittenFields()) {
-        double TArvutused::*value = FindInputField(field)->field;
+    for (const InputField* f : rewritten) {
         double shown = 0;
-        ParseNumberText(FormatFixed(trial.*value, 2), shown);
-        trial.*value = shown;
-        rewrites.emplace_back(field, shown);
+        ParseNumberText(FormatFixed(trial.*(f->field), 2), shown);
+        trial.*(f->field) = shown;
     }
     try {
         SetComputed(c, VerticalCheck(trial));
@@ -62,8 +66,10 @@ void Vertical(WallResult& w, const std::string& sep) {
         return;
     }
     w.record = trial;
-    for (const auto& [field, value] : rewrites)
-        w.shown.inputs[IndexOf(field)] = QString::fromStdString(FormatFixed(value, 2, sep));
+    if (!shownTexts) return;
+    for (const InputField* f : rewritten)
+        w.shown.inputs[static_cast<std::size_t>(f - InputFields().data())] =
+            QString::fromStdString(FormatFixed(w.record.*(f->field), 2, sep));
 }
 
 // The concentrated-load page: the force, and the corner with it when it is on.
@@ -163,21 +169,24 @@ int ExitStatus(const std::vector<const WallOutcome*>& walls) {
     return status;
 }
 
-WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separator) {
+WallResult EvaluateWall(const CheckedCalculation& checked, const QString& separator,
+                        bool shownTexts) {
     WallResult w;
     if (!checked.error.isEmpty()) {
         w.error = checked.error;
         return w;
     }
     const Calculation& given = checked.calculation;
-    w.shown = given;
-    for (QString& text : w.shown.inputs)
-        text.replace('.', separator);
+    if (shownTexts) {
+        w.shown = given;
+        for (QString& text : w.shown.inputs)
+            text.replace('.', separator);
+    }
     w.record = checked.record;
     const std::string sep = separator.toStdString();
     const auto applies = [&](Page p) { return given.checks[static_cast<std::size_t>(p)]; };
 
-    if (applies(Page::Vertical)) Vertical(w, sep);
+    if (applies(Page::Vertical)) Vertical(w, sep, shownTexts);
     // The slenderness is the wall's own: always computed and judged.
     w.record.labdaHArvutus();
     w.slenderness = w.record.lambdah;

@@ -78,7 +78,9 @@ struct WallResult : WallOutcome {
     TArvutused record;
 };
 
-WallResult EvaluateWall(const CheckedCalculation& c, const QString& separator);
+// shownTexts false leaves shown empty, for callers that keep only the outcome.
+WallResult EvaluateWall(const CheckedCalculation& c, const QString& separator,
+                        bool shownTexts = true);
 
 // The report as "Kuva" composes it with every box that can be ticked: the
 // sections of the computed checks (the vertical capacity only up to a

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -250,11 +251,41 @@ TEST_F(CommandLineTest, CheckGoesOnPastWhatItCannotCheck) {
     EXPECT_EQ(Korvelsein({"--check", file, comma}).status, 1);
 }
 
+TEST_F(CommandLineTest, BlocksExitStatusSaysWhetherEveryWallHasAProduct) {
+    const QString own = Write("own.korvel", Passing());
+    // 150 mm under a 180 mm bearing area: its own block fails, a thicker one passes.
+    const QString other = Write("other.korvel", ExampleWith({{"block", "\"Ilvo 150\","},
+                                                             {"CheckBox2", "false,"},
+                                                             {"qdEdit", "\"8.00\","}}));
+    const QString none = Write("none.korvel", ExampleWith({{"PvldEdit", "\"600.00\","}}));
+    const QString refused = Write("refused.korvel", "{");
+
+    const Outcome fits = Korvelsein({"--blocks", own, other});
+    EXPECT_EQ(fits.status, 0) << fits.err.toStdString();
+    const QStringList lines = fits.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << fits.out.toStdString();
+    EXPECT_TRUE(lines[2].contains(QRegularExpression("  Ilvo 150 +NB  78 % +Norvik 200 +88 %$")))
+        << lines[2].toStdString();
+    EXPECT_EQ(lines[3], "Seinu 2: oma plokk sobib 1, sobib teine plokk 1, ükski plokk ei sobi 0.");
+
+    const Outcome carried = Korvelsein({"--blocks", own, none});
+    EXPECT_EQ(carried.status, 1);
+    EXPECT_TRUE(carried.out.contains("ükski ei sobi")) << carried.out.toStdString();
+    const Outcome unread = Korvelsein({"--blocks", "--json", own, refused});
+    EXPECT_EQ(unread.status, 2);
+    const QJsonObject counts = QJsonDocument::fromJson(unread.out.toUtf8())["counts"].toObject();
+    EXPECT_EQ(counts["own"].toInt(), 1);
+    EXPECT_EQ(counts["error"].toInt(), 1);
+}
+
 TEST(CommandLine, UsageErrorsHelpAndVersionNeedNoDisplay) {
     for (const QStringList& args : {QStringList{"--bogus"},
                                     {"--report"},
                                     {"--output"},
                                     {"--check", "--report", "a.korvel"},
+                                    {"--blocks", "--check", "a.korvel"},
+                                    {"--blocks", "--report", "a.korvel"},
+                                    {"--blocks"},
                                     {"--json", "a.korvel"},
                                     {"a.korvel", "b.korvel"}}) {
         const Outcome run = Korvelsein(args);

@@ -6,12 +6,14 @@
 // The seed is printed; reproduce a failure with KORVEL_SEED=<seed>, run a
 // longer sweep with KORVEL_EVENTS=<count> (and KORVEL_SEEDS=<number of seeds>).
 #include "KoondjLisa.h"
+#include "KorvelsBlocks.h"
 #include "KorvelsBuilding.h"
 #include "KorvelsInput.h"
 #include "KorvelsNumbers.h"
 #include "KorvelsTable.h"
 #include "KorvelsWall.h"
 #include "NumberText.h"
+#include "Plokid.h"
 #include "TulemusedValik.h"
 #include "UiTest.h"
 
@@ -81,7 +83,7 @@ protected:
     QLineEdit* RandomEdit() { return Edit(ranges[Pick(static_cast<int>(std::size(ranges)))].edit); }
 
     void RandomEvent() {
-        const int choice = Pick(20);
+        const int choice = Pick(21);
         if (std::getenv("KORVEL_TRACE")) std::printf("event kind %d\n", choice);
         switch (choice) {
         case 0:
@@ -175,6 +177,9 @@ protected:
             cell->setCheckState(cell->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
             break;
         }
+        case 20:
+            ChooseInBlocksDialog();
+            break;
         }
     }
 
@@ -214,6 +219,63 @@ protected:
             walls.push_back(std::move(w));
         }
         ASSERT_EQ(W->HooneLabel->text(), Korvel::Summary(walls).join('\n')) << "event " << event;
+    }
+
+    // "Sobivad plokid ...": the dialog shows what is computed without a
+    // window; a product chosen in it by any of its ways leaves the state that
+    // choosing it in the block list leaves, and closing it changes nothing.
+    void ChooseInBlocksDialog() {
+        const Korvel::BlockChoice expected =
+            Korvel::ChooseBlock(W->CurrentCalculation(), Korvel::DecimalSeparator());
+        const int best = expected.recommended >= 0 ? expected.recommended : expected.current;
+        const QString advice =
+            expected.recommended < 0
+                ? QString("Ükski plokk ei sobi.")
+                : QString("Kõige õhem sobiv plokk: %1, suurim kasutusaste %2.")
+                      .arg(W->TKComboBox->itemText(best),
+                           Korvel::LargestText(expected.products[static_cast<std::size_t>(best)]));
+        const int row = Pick(W->TKComboBox->count()), way = Pick(5);
+        int chosen = -1;
+        QString wrong;
+        QTimer::singleShot(0, [&] {
+            auto* form = W->findChild<TPlokidForm*>();
+            if (!form || !form->isVisible()) {
+                wrong = "the dialog did not open";
+                return;
+            }
+            if (form->SelectedBlock() != best || form->SoovitusLabel->text() != advice)
+                wrong = "shows " + form->SoovitusLabel->text();
+            QTableWidget* table = form->PlokidTable;
+            table->selectRow(row);
+            table->scrollToItem(table->item(row, 0));
+            const QPoint at = table->visualItemRect(table->item(row, 0)).center();
+            chosen = way < 3 ? row : -1;
+            if (way == 0) form->ValiPlokkButton->click();
+            if (way == 1) QTest::keyClick(table, Qt::Key_Return);
+            if (way == 2) {
+                // As a mouse sends a double click: press, release, double click, release.
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, at);
+            }
+            if (way == 3) form->SulgePlokidButton->click();
+            if (way == 4) QTest::keyClick(table, Qt::Key_Escape);
+            if (form->isVisible()) {
+                wrong = QString("still open after way %1").arg(way);
+                form->reject();
+            }
+        });
+        const QStringList before = WindowState();
+        W->Plokid1->trigger();
+        ASSERT_TRUE(wrong.isEmpty()) << wrong.toStdString();
+        if (chosen < 0) {
+            ASSERT_EQ(StateDifference(WindowState(), before), "") << "closing changed the window";
+            return;
+        }
+        const QStringList viaDialog = WindowState();
+        W->TKComboBox->setCurrentIndex(chosen);
+        emit W->TKComboBox->activated(chosen);
+        ASSERT_EQ(StateDifference(WindowState(), viaDialog), "") << "not the block list's choice";
     }
 
     void ComposeReport() {

@@ -135,6 +135,8 @@ void TMainKORVELseinForm::BuildMenu() {
         action(Arvutused1, "Kandev", "Avadeta vertikaalkoormusega ühekihilise seina kandevõime");
     Koondj = action(Arvutused1, "Koondj", "Koormamine koondatud jõuga");
     Toes = action(Arvutused1, "Toes", "Toesõlmed");
+    Arvutused1->addSeparator();
+    Plokid1 = action(Arvutused1, "Plokid1", "Sobivad plokid ...");
 
     Tulemused = bar->addMenu("Tulemused");
     BuildHooneMenu();
@@ -157,6 +159,7 @@ void TMainKORVELseinForm::BuildMenu() {
     connect(Kandev, &QAction::triggered, this, &TMainKORVELseinForm::KandevClick);
     connect(Koondj, &QAction::triggered, this, &TMainKORVELseinForm::KoondjClick);
     connect(Toes, &QAction::triggered, this, &TMainKORVELseinForm::ToesClick);
+    connect(Plokid1, &QAction::triggered, this, &TMainKORVELseinForm::PlokidClick);
     connect(KuvaTulemused, &QAction::triggered, this, &TMainKORVELseinForm::KuvaTulemusedClick);
     connect(About, &QAction::triggered, this, &TMainKORVELseinForm::AboutClick);
 }

@@ -73,6 +73,7 @@ public:
     QAction* Kandev = nullptr;
     QAction* Koondj = nullptr;
     QAction* Toes = nullptr;
+    QAction* Plokid1 = nullptr;
     QAction* KuvaTulemused = nullptr;
     QAction* About = nullptr;
 
@@ -83,6 +84,8 @@ public:
     void KandevClick();
     void KoondjClick();
     void ToesClick();
+    // "Sobivad plokid ...": every product on the wall (Plokid.cpp).
+    void PlokidClick();
 
     // Results tab: hidden after every input change, shown by the report.
     void HideResultsTab();

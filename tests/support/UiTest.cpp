@@ -124,6 +124,39 @@ bool UiTest::Shown(const QWidget* widget) const {
     return false;
 }
 
+QStringList UiTest::WindowState() const {
+    QStringList state;
+    const TArvutused& r = *W->ARVUT;
+    state << QByteArray(reinterpret_cast<const char*>(&r), sizeof r).toHex();
+    state << W->windowTitle() << QString::number(W->isWindowModified())
+          << QString::number(W->ArvutPageControl->currentIndex())
+          << QString::number(W->ResultsTabVisible()) << QString::number(W->Print1->isEnabled())
+          << QString::number(W->KuvaTulemused->isEnabled());
+    for (const QWidget* w : W->findChildren<QWidget*>()) {
+        if (w->window() != W) continue;
+        QString s = w->objectName() + " " + QString::number(w->isVisibleTo(W)) + " " +
+                    QString::number(w->isEnabled()) + " " + ColourName(w);
+        if (auto* label = qobject_cast<const QLabel*>(w)) s += " " + label->text();
+        if (auto* edit = qobject_cast<const QLineEdit*>(w)) s += " " + edit->text();
+        if (auto* list = qobject_cast<const QComboBox*>(w)) s += " " + list->currentText();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w))
+            s += " " + QString::number(button->isChecked());
+        state << s;
+    }
+    for (QCheckBox* b : {TulemusedValikForm->AVKYSKCheckBox, TulemusedValikForm->KKJCheckBox,
+                         TulemusedValikForm->ToesCheckBox})
+        state << b->objectName() + " " + QString::number(b->isEnabled());
+    state << QString::number(KoondjLisaForm->isVisible());
+    return state;
+}
+
+std::string UiTest::StateDifference(const QStringList& a, const QStringList& b) {
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (a.value(i) != b.value(i))
+            return (a.value(i) + "  /  " + b.value(i)).left(400).toStdString();
+    return {};
+}
+
 QString UiTest::Sep() {
     return Korvel::DecimalSeparator();
 }

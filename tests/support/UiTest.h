@@ -72,6 +72,11 @@ protected:
     // Shown within the main window, whichever page is current and whether or
     // not the window is on screen.
     bool Shown(const QWidget* widget) const;
+    // Everything a user or a later step can tell of the main window: the
+    // record, every control's text, state and colour, the title, the page.
+    QStringList WindowState() const;
+    // The first entry in which two states differ, or empty.
+    static std::string StateDifference(const QStringList& a, const QStringList& b);
     // The locale's decimal separator and numbers written with it.
     static QString Sep();
     static QString Num(const char* pointText); // "12.35" -> "12,35" on a comma locale
