@@ -7,6 +7,7 @@
 #include "KorvelsBuildingReport.h"
 #include "KorvelsNumbers.h"
 #include "NumberText.h"
+#include "TableSelection.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -19,6 +20,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +90,8 @@ void TMainKORVELseinForm::BuildHoonePage() {
     SeinadTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     SeinadTable->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Interactive);
     SeinadTable->setColumnWidth(NameColumn, 120);
+    // The verdicts' colours stay readable on the current wall's row.
+    SeinadTable->setItemDelegate(new Korvel::FramedSelection(SeinadTable));
     connect(SeinadTable, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (fillingTable_) return;
         const int page = PageOfColumn(item->column());
@@ -202,6 +206,11 @@ void TMainKORVELseinForm::ShowRow(int wall) {
         if (column == NameColumn) {
             text = w.name;
             reading = "sein " + w.name;
+            item->setToolTip(w.name);
+            // The column widens for a long name, up to a third of the table.
+            const int need = SeinadTable->fontMetrics().horizontalAdvance(w.name) + 16;
+            if (need > SeinadTable->columnWidth(NameColumn))
+                SeinadTable->setColumnWidth(NameColumn, std::min(need, SeinadTable->width() / 3));
         } else if (column == BlockColumn) {
             text = w.block;
             reading = w.name + ", plokk: " + w.block;

@@ -8,16 +8,15 @@
 #include "KorvelsTable.h"
 #include "NumberText.h"
 #include "ScreenFit.h"
+#include "TableSelection.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -38,30 +37,6 @@ public:
         for (int r = 0; r < rowCount(); ++r)
             height += rowHeight(r);
         return {width, height};
-    }
-};
-
-// A selected row keeps its verdict's colour; the selection is a frame around it.
-class FramedSelection : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_Selected;
-        QStyledItemDelegate::paint(painter, plain, index);
-        if (!(option.state & QStyle::State_Selected)) return;
-        constexpr int line = 3;
-        const QRect r = option.rect;
-        painter->save();
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(option.palette.color(QPalette::Highlight));
-        painter->drawRect(r.left(), r.top(), r.width(), line);
-        painter->drawRect(r.left(), r.bottom() - line + 1, r.width(), line);
-        if (index.column() == 0) painter->drawRect(r.left(), r.top(), line, r.height());
-        if (index.column() == index.model()->columnCount() - 1)
-            painter->drawRect(r.right() - line + 1, r.top(), line, r.height());
-        painter->restore();
     }
 };
 
