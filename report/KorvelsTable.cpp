@@ -23,6 +23,13 @@ QString UtilisationText(const CheckOutcome& c) {
     return QString::number(UtilisationPercent(u, c.state == CheckState::Passed)) + " %";
 }
 
+QString ComputedWords(const CheckOutcome& c) {
+    QString words = c.state == CheckState::Passed ? "vastab" : "ei vasta";
+    if (const QString percent = UtilisationText(c); percent != Dash)
+        words += ", kasutusaste " + percent;
+    return words;
+}
+
 QString CheckCell(const CheckOutcome& c) {
     switch (c.state) {
     case CheckState::Passed:

@@ -21,6 +21,10 @@ struct CheckedWall : WallOutcome {
 // "–" where a resistance is not positive.
 QString UtilisationText(const CheckOutcome& c);
 
+// A computed check in words, for a screen reader: "vastab, kasutusaste 41 %",
+// "ei vasta" where a resistance is not positive.
+QString ComputedWords(const CheckOutcome& c);
+
 // A check's cell: "OK  41 %", "NB 112 %"; "–" where it could not be computed
 // or is not shown above a slenderness of 27; empty where it does not apply.
 QString CheckCell(const CheckOutcome& c);

@@ -226,10 +226,8 @@ void TMainKORVELseinForm::ShowRow(int wall) {
             text = Korvel::CheckCell(c).trimmed();
             coloured = c.Computed();
             passed = c.state == Korvel::CheckState::Passed;
-            reading =
-                w.name + ", " + QString::fromUtf8(c.column).toLower() + ": " + Verdict(c.state);
-            if (c.Computed() && Korvel::UtilisationText(c) != QString::fromUtf8("–"))
-                reading += ", kasutusaste " + Korvel::UtilisationText(c);
+            reading = w.name + ", " + QString::fromUtf8(c.column).toLower() + ": " +
+                      (c.Computed() ? Korvel::ComputedWords(c) : Verdict(c.state));
             if (c.state == Korvel::CheckState::Undefined && !c.reason.isEmpty())
                 reading += ", " + c.reason;
             const int page = PageOfColumn(column);

@@ -47,12 +47,8 @@ QString CheckWords(const CheckOutcome& c) {
     if (DoesNotFit(c)) return "ei mahu";
     switch (c.state) {
     case CheckState::Passed:
-    case CheckState::Failed: {
-        QString words = c.state == CheckState::Passed ? "vastab" : "ei vasta";
-        if (const QString percent = UtilisationText(c); percent != Dash)
-            words += ", kasutusaste " + percent;
-        return words;
-    }
+    case CheckState::Failed:
+        return ComputedWords(c);
     case CheckState::Undefined:
         return "ei saa arvutada";
     case CheckState::Hidden:
